@@ -1,0 +1,35 @@
+# Thin front door to CMake. `make run` plays, `make test` checks everything.
+BUILD    ?= build
+SANBUILD ?= build-sanitize
+JOBS     ?= $(shell nproc)
+
+.PHONY: all deps configure run test sanitize bench shots clean
+
+all: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+run: all
+	$(BUILD)/zapbrik
+
+test: all
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+sanitize: deps
+	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON
+	cmake --build $(SANBUILD) -j$(JOBS)
+	cd $(SANBUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: all
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+shots: all
+	scripts/make-shots $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(SANBUILD)

@@ -1,0 +1,5 @@
+// What the game loads once at start and keeps for the whole run.
+#pragma once
+
+void loadAssets();
+void releaseAssets();

@@ -1,0 +1,45 @@
+// Input events as the game sees them: Win32 message numbers, virtual-key codes and
+// the character a key produces, with the pointer in 640 x 480 game pixels.
+#pragma once
+#include <cstdint>
+#include <string>
+
+enum InputMessage : uint32_t {
+    MsgKeyDown = 0x100,
+    MsgKeyUp = 0x101,
+    MsgMouseMove = 0x200,
+    MsgLeftDown = 0x201,
+    MsgLeftUp = 0x202,
+    MsgRightDown = 0x204,
+    MsgRightUp = 0x205,
+};
+
+// Button flags of pointer messages, as Windows gives them.
+enum : uint32_t { MouseFlagLeft = 0x0001, MouseFlagRight = 0x0002, MouseFlagShift = 0x0004, MouseFlagControl = 0x0008 };
+
+extern int32_t mouseX;
+extern int32_t mouseY;
+extern int32_t mouseButtonDown;
+
+// lParam of a pointer message: x in the low 16 bits, y in the high 16 bits.
+inline uint32_t PointerParam(int x, int y) {
+    return (static_cast<uint32_t>(y) & 0xFFFF) << 16 | (static_cast<uint32_t>(x) & 0xFFFF);
+}
+
+// Updates the pointer state and hands the event to HandleInput. For key messages
+// character is the key's character; pointer messages pass lParam.
+void TranslateInput(uint32_t message, uint32_t wParam, uint32_t lParam, int32_t character);
+
+// The character a key produces on a US layout, or the key code itself when the key
+// produces none (arrows, function keys), as a 16-bit value sign-extended.
+int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
+
+// The name a key binding is shown under, "[0x%2x]" for codes without one.
+std::string KeyName(int32_t code);
+
+// The message-drain step of a pass: window events, due script commands and the
+// --ticks limit.
+void DrainInput();
+
+// Ends the program as a window close does.
+void RequestClose();

@@ -1,0 +1,28 @@
+// The debug log: a scrolling console of 100 short coloured lines, a log file and,
+// with --verbose, an echo on stderr. Safe to call from the audio thread.
+#pragma once
+#include <cstdint>
+#include <string>
+
+constexpr int kConsoleLines = 100;
+constexpr int kConsoleColumns = 30;
+
+// Colour indices into paletteColours.
+enum LogColour { ColourWhite = 0, ColourYellow, ColourCyan, ColourBlue, ColourMagenta, ColourGreen, ColourRed };
+
+extern int32_t logVerbosity;  // highest level recorded on the console; 0 in normal play
+extern char consoleLines[kConsoleLines][kConsoleColumns];
+extern int8_t consoleColours[kConsoleLines][kConsoleColumns];
+extern int32_t consoleColumn;
+
+void LogMessage(int level, const std::string& text);
+void LogMessageColour(int level, const std::string& text, int colour);
+
+// printf-style formatting into a string, for building log texts.
+std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// Everything logged is also appended to this file (opened by the shell) and,
+// when echo is on, written to stderr.
+bool OpenLogFile(const std::string& path);
+void SetLogEcho(bool echo);
+void ResetConsole();

@@ -1,0 +1,49 @@
+// Zapbrik: the entry point. Reads the command line, sets up the platform (an SDL
+// window, or the virtual clock of a headless run) and runs the game.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "shell/log.h"
+#include "shell/paths.h"
+#include "shell/platform.h"
+#include "shell/script.h"
+#include "shell/sdl_platform.h"
+#include "shell/startup.h"
+
+int main(int argc, char** argv) {
+    LaunchOptions options;
+    std::string error;
+    if (!ParseCommandLine(argc, argv, options, error)) {
+        std::fprintf(stderr, "zapbrik: %s\n%s", error.c_str(), UsageText().c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("zapbrik %s\n", ZAPBRIK_VERSION);
+        return 0;
+    }
+    if (options.verbose) {
+        logVerbosity = 1;
+        SetLogEcho(true);
+    }
+    SetBaseFolder(options.dataDir.empty() ? ExecutableFolder() : options.dataDir);
+    if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
+        std::fprintf(stderr, "zapbrik: script error: %s\n", error.c_str());
+        return 2;
+    }
+
+    if (options.headless) {
+        UseHeadlessPlatform();
+    } else if (!StartSdlPlatform(SdlOptions{options.window})) {
+        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
+            HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
+        return 1;
+    }
+    int code = RunGame(options);
+    if (!options.headless) StopSdlPlatform();
+    return code;
+}

@@ -1,0 +1,3 @@
+#include "shell/random.h"
+
+uint32_t randState = 1;

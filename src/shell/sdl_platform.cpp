@@ -1,0 +1,165 @@
+#include "shell/sdl_platform.h"
+
+#include <SDL.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <fcntl.h>
+
+#include <cstring>
+
+#include "shell/display.h"
+#include "shell/events.h"
+#include "shell/log.h"
+#include "shell/loop.h"
+#include "shell/platform.h"
+#include "shell/sdl_input.h"
+
+namespace {
+SDL_Window* window = nullptr;
+SDL_Renderer* renderer = nullptr;
+SDL_Texture* texture = nullptr;
+int instanceSocket = -1;
+
+// One copy a user: an abstract socket named after the game and the user. A second
+// copy pokes the first, which raises its window.
+bool ClaimSingleInstance() {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string name = "zapbrik-" + std::to_string(getuid());
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    instanceSocket = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (instanceSocket < 0) return true;  // cannot check: let this copy run
+    if (bind(instanceSocket, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+        listen(instanceSocket, 4);
+        return true;
+    }
+    close(instanceSocket);
+    instanceSocket = -1;
+    int poke = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (poke >= 0) {
+        connect(poke, reinterpret_cast<sockaddr*>(&address), length);
+        close(poke);
+    }
+    return false;
+}
+
+void AnswerOtherCopies() {
+    if (instanceSocket < 0) return;
+    for (int other; (other = accept(instanceSocket, nullptr, nullptr)) >= 0;) {
+        close(other);
+        SDL_RestoreWindow(window);
+        SDL_RaiseWindow(window);
+    }
+}
+
+int64_t SdlRead() { return static_cast<int64_t>(SDL_GetPerformanceCounter()); }
+int64_t SdlFrequency() { return static_cast<int64_t>(SDL_GetPerformanceFrequency()); }
+
+void SdlWait(int64_t deadline) {
+    int64_t left = deadline - SdlRead();
+    if (left <= 0) return;
+    int64_t ms = (left * 1000 + SdlFrequency() - 1) / SdlFrequency();
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(ms > 100 ? 100 : ms));
+}
+
+void SdlPump() {
+    AnswerOtherCopies();
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            RequestClose();
+            continue;
+        }
+        GameInputEvent in;
+        if (TranslateSdlEvent(event, SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr), in))
+            TranslateInput(in.message, in.wParam, in.lParam, in.character);
+    }
+}
+
+void SdlPresent(const uint16_t* pixels) {
+    SDL_UpdateTexture(texture, nullptr, pixels, kScreenWidth * sizeof(uint16_t));
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
+void SdlCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+void SdlWarp(int x, int y) {
+    int wx, wy;
+    SDL_RenderLogicalToWindow(renderer, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+    SDL_WarpMouseInWindow(window, wx, wy);
+}
+
+int SdlMessageBox(const char* text, const char* caption, MessageButtons buttons) {
+    const SDL_MessageBoxButtonData ok[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, AnswerOk, "OK"}};
+    const SDL_MessageBoxButtonData retry[] = {{SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, AnswerCancel, "Cancel"},
+                                              {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, AnswerRetry, "Retry"}};
+    SDL_MessageBoxData box{};
+    box.flags = buttons == MessageRetryCancel ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
+    box.window = window;
+    box.title = caption;
+    box.message = text;
+    box.numbuttons = buttons == MessageRetryCancel ? 2 : 1;
+    box.buttons = buttons == MessageRetryCancel ? retry : ok;
+    int answer = 0;
+    if (SDL_ShowMessageBox(&box, &answer) != 0) return HeadlessMessageBox(text, caption, buttons);
+    return answer;
+}
+}  // namespace
+
+std::string ExecutableFolder() {
+    char* base = SDL_GetBasePath();
+    std::string folder = base ? base : "./";
+    SDL_free(base);
+    return folder;
+}
+
+bool StartSdlPlatform(const SdlOptions& options) {
+    if (!ClaimSingleInstance()) {
+        LogMessageColour(1, "[ERROR] Application already running", ColourRed);
+        return false;
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    Uint32 flags = options.window ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window = SDL_CreateWindow("Zapbrik", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * 2,
+                              kScreenHeight * 2, flags);
+    if (window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (window && !renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    if (renderer) {
+        SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
+        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
+                                    kScreenHeight);
+    }
+    if (!texture) {
+        LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
+        return false;
+    }
+    platform.readCounter = SdlRead;
+    platform.counterFrequency = SdlFrequency;
+    platform.waitUntil = SdlWait;
+    platform.pumpEvents = SdlPump;
+    platform.present = SdlPresent;
+    platform.setCursorVisible = SdlCursor;
+    platform.warpCursor = SdlWarp;
+    platform.messageBox = SdlMessageBox;
+    return true;
+}
+
+void StopSdlPlatform() {
+    if (texture) SDL_DestroyTexture(texture);
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (window) SDL_DestroyWindow(window);
+    texture = nullptr;
+    renderer = nullptr;
+    window = nullptr;
+    if (instanceSocket >= 0) close(instanceSocket);
+    instanceSocket = -1;
+    SDL_Quit();
+}

@@ -1,0 +1,17 @@
+// The desktop platform: an SDL window showing the 640 x 480 display buffer
+// through one streaming texture, the performance counter, message boxes, the
+// pointer, and the single-instance check.
+#pragma once
+#include <string>
+
+struct SdlOptions {
+    bool window = false;  // a 2x window instead of desktop fullscreen
+};
+
+// Opens the window and installs the SDL platform. Returns false when no window
+// could be made (another copy running is one reason).
+bool StartSdlPlatform(const SdlOptions& options);
+void StopSdlPlatform();
+
+// The folder holding the executable, with a trailing '/'.
+std::string ExecutableFolder();

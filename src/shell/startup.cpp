@@ -1,0 +1,110 @@
+#include "shell/startup.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/flow/game_state.h"
+#include "gfx/assets.h"
+#include "gfx/surface.h"
+#include "shell/display.h"
+#include "shell/log.h"
+#include "shell/loop.h"
+#include "shell/platform.h"
+#include "shell/script.h"
+
+bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        if (arg == "--window") o.window = true;
+        else if (arg == "--headless") o.headless = true;
+        else if (arg == "--verbose") o.verbose = true;
+        else if (arg == "--convert-levels") o.convertLevels = true;
+        else if (arg == "--help" || arg == "-h") o.help = true;
+        else if (arg == "--version") o.version = true;
+        else if (arg == "--data") { if (!value(o.dataDir)) return false; }
+        else if (arg == "--script") { if (!value(o.scriptPath)) return false; }
+        else if (arg == "--audio-out") { if (!value(o.audioOut)) return false; }
+        else if (arg == "--ticks") {
+            std::string text;
+            if (!value(text)) return false;
+            char* end = nullptr;
+            errno = 0;
+            unsigned long long n = std::strtoull(text.c_str(), &end, 10);
+            if (text.empty() || *end || errno || n == 0 || n > 0xFFFFFFFFull || text[0] == '-') {
+                error = "--ticks needs a number of ticks from 1 to 4294967295";
+                return false;
+            }
+            o.ticks = static_cast<uint32_t>(n);
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string UsageText() {
+    return "Usage: zapbrik [options]\n"
+           "  --window          play in a window instead of fullscreen\n"
+           "  --data DIR        folder holding Data/ and Sound/\n"
+           "  --convert-levels  rewrite all 100 level files and quit\n"
+           "  --verbose         record the debug log and echo it to stderr\n"
+           "  --headless        no window or sound device; a virtual clock (for tests)\n"
+           "  --script FILE     feed scripted input\n"
+           "  --ticks N         end after N ticks\n"
+           "  --audio-out FILE  headless: write the sound to a WAV file\n"
+           "  --help, --version\n";
+}
+
+namespace {
+void StartupReport() {
+    LogMessage(1, "Init Console [");
+    for (int c = 0; c < 7; ++c) LogMessageColour(1, std::string(1, static_cast<char>('0' + c)), c);
+    LogMessage(1, "]\n");
+    LogMessage(1, "Allocating Memory:\n");
+    LogMessage(1, "  Sound\n");
+    LogMessage(1, "Display Specifics\n");
+    LogMessage(1, StrFormat("  width,height: %dx%d\n", displayInfo.width, displayInfo.height));
+    LogMessage(1, StrFormat("  xspan,yspan : %dx%d\n", displayInfo.xSpan, displayInfo.ySpan));
+    LogMessage(1, displayInfo.landscape == 0 ? "  orientation : Portait\n" : "  orientation : Landscape\n");
+    LogMessage(1, displayInfo.memoryVertical == 0 ? "  memory      : Horizontal\n" : "  memory      : Vertical\n");
+    LogMessage(1, StrFormat("  bits/pixel  : %d\n", displayInfo.bitsPerPixel));
+    LogMessage(1, StrFormat("  fullscreen  : %d\n", displayInfo.fullscreenFlag));
+    LogMessage(1, StrFormat("  format      : %d\n", displayInfo.formatCode));
+    LogMessage(1, "Program State\n");
+}
+}  // namespace
+
+int RunGame(const LaunchOptions& options) {
+    ResetGameState();
+    tickLimit = options.ticks;
+    HideCursor();
+    setGamma(128);
+    FillDisplayInfo();
+    platform.pumpEvents();
+
+    backSurface = createSurface(displayInfo.width, displayInfo.height);
+    fillSurface(backSurface, 0);
+
+    LogMessage(1, "Timing Scheme\n");
+    if (!StartLoopTiming()) return -1;
+    makePaletteColours();
+    StartupReport();
+
+    currentMode = ModeMainMenu;
+    loadAssets();
+    if (options.convertLevels) currentMode = ModeConvertLevels;
+
+    RunMainLoop(GameLoopRoutines());
+    releaseAssets();
+    return 0;
+}

@@ -1,0 +1,25 @@
+// The command line and the start-up of the game, from an open window (or a
+// headless run) to the end of the main loop.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct LaunchOptions {
+    bool window = false;
+    bool headless = false;
+    bool verbose = false;
+    bool convertLevels = false;
+    bool help = false;
+    bool version = false;
+    std::string dataDir;     // --data: base folder holding Data/ and Sound/
+    std::string scriptPath;  // --script
+    std::string audioOut;    // --audio-out
+    uint32_t ticks = 0;      // --ticks, 0 = no limit
+};
+
+// Returns false with a message for an unknown option or a bad value.
+bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& options, std::string& error);
+std::string UsageText();
+
+// Runs the game on the platform already set up; returns the exit code.
+int RunGame(const LaunchOptions& options);

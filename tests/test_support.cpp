@@ -1,0 +1,46 @@
+#include "test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+TempDir::TempDir() {
+    char pattern[] = "/tmp/zapbrik-test-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    path = std::string(made ? made : "/tmp") + "/";
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteText(const std::string& path, const std::string& text) { WriteFile(path, {text.begin(), text.end()}); }
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string ReadText(const std::string& path) {
+    std::vector<uint8_t> bytes = ReadFile(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+int RunGameBinary(const std::string& arguments, std::string* err) {
+    TempDir scratch;
+    std::string command = std::string(ZAPBRIK_BINARY) + " " + arguments + " 2>" + scratch.path + "stderr.txt";
+    int status = std::system(command.c_str());
+    if (err) *err = ReadText(scratch.path + "stderr.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}

@@ -1,0 +1,22 @@
+// Helpers the tests share: a fresh temporary folder and small file utilities.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A folder under /tmp that is removed with everything in it when the test ends.
+struct TempDir {
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string path;  // ends with '/'
+};
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+void WriteText(const std::string& path, const std::string& text);
+std::vector<uint8_t> ReadFile(const std::string& path);
+std::string ReadText(const std::string& path);
+
+// Runs the game binary with arguments; returns its exit status, with stderr in err.
+int RunGameBinary(const std::string& arguments, std::string* err = nullptr);
