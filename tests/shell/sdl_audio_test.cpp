@@ -1,14 +1,16 @@
 #include "shell/sdl_audio.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "../sound/sound_test_support.h"
 
-// With SDL's dummy driver (set by the test runner) the device opens and its
+// With SDL's dummy driver the device opens and its
 // thread calls the mixer, which moves a looping voice on under the device lock.
 TEST_F(MixerTest, SdlDeviceMixesThroughItsCallback) {
     soundEnabled = 0;
+    setenv("SDL_AUDIODRIVER", "dummy", 1);  // never the machine's real sound card
     StartSdlSound();
     if (!soundEnabled) GTEST_SKIP() << "no SDL audio driver here";
     Give(SoundMusicA, 1, {100, 200, 300});
