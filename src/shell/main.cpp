@@ -8,6 +8,7 @@
 #include "shell/paths.h"
 #include "shell/platform.h"
 #include "shell/script.h"
+#include "shell/sdl_audio.h"
 #include "shell/sdl_platform.h"
 #include "shell/startup.h"
 
@@ -46,7 +47,11 @@ int main(int argc, char** argv) {
             HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
         return 1;
     }
+    if (!options.headless) StartSdlSound();
     int code = RunGame(options);
-    if (!options.headless) StopSdlPlatform();
+    if (!options.headless) {
+        StopSdlSound();
+        StopSdlPlatform();
+    }
     return code;
 }
