@@ -106,5 +106,5 @@ int RunGame(const LaunchOptions& options) {
 
     RunMainLoop(GameLoopRoutines());
     releaseAssets();
-    return 0;
+    return programExitStatus;
 }
