@@ -20,6 +20,10 @@ SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
 int instanceSocket = -1;
+// What the window shows now. A present of the same picture is skipped unless the
+// window system asked for a redraw, so a still screen costs next to nothing.
+uint16_t shown[kScreenWidth * kScreenHeight];
+bool redrawNeeded = true;
 
 // One copy a user: an abstract socket named after the game and the user. A second
 // copy pokes the first, which raises its window.
@@ -72,6 +76,11 @@ void SdlPump() {
             RequestClose();
             continue;
         }
+        if (event.type == SDL_WINDOWEVENT || event.type == SDL_RENDER_TARGETS_RESET ||
+            event.type == SDL_RENDER_DEVICE_RESET) {
+            redrawNeeded = true;
+            continue;
+        }
         GameInputEvent in;
         if (TranslateSdlEvent(event, SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr), in))
             TranslateInput(in.message, in.wParam, in.lParam, in.character);
@@ -79,6 +88,9 @@ void SdlPump() {
 }
 
 void SdlPresent(const uint16_t* pixels) {
+    if (!redrawNeeded && std::memcmp(shown, pixels, sizeof shown) == 0) return;
+    std::memcpy(shown, pixels, sizeof shown);
+    redrawNeeded = false;
     SDL_UpdateTexture(texture, nullptr, pixels, kScreenWidth * sizeof(uint16_t));
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
