@@ -114,6 +114,49 @@ TEST_F(PlayTickTest, OnlyIndestructibleBlocksLeftCashesInTheBalls) {
     EXPECT_LE(serveTimer, -200);
 }
 
+TEST_F(PlayTickTest, AServeIntoSandRaisesThePaddleAndGrantsZoneRaises) {
+    AddShape(0, 200, 5, 5);
+    PlaceBlock(100, 50, AddShape(0, 100, 20, 10));
+    PaintMap(10, 300, 310, 139, kSandGreen);  // sand from row 300 to the pit
+    lives = 2;
+    serveTimer = -260;
+    Tick();
+    ASSERT_EQ(ballCount, 1);
+    // Row 299 is free under a paddle line at 295, and the paddle always rises
+    // one row past its free test. On the way the zone top (440 - 108 = 332) is
+    // reached twice: two raises of 20, 100 points each.
+    EXPECT_EQ(paddleY, 294);
+    EXPECT_EQ(powerUpCount[PowerRaiseZone], 2);
+    EXPECT_EQ(score, 200);
+    EXPECT_EQ(paddleTargetZoneHeight, 148);
+
+    // With the active list full no raise is recorded: the serve still ends.
+    ballCount = 0;
+    ResetPowerUps();
+    for (int i = 0; i < 20; ++i) ApplyPowerUp(PowerWidePaddle);
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(ballCount, 1);
+    EXPECT_EQ(powerUpCount[PowerRaiseZone], 0);
+}
+
+TEST_F(PlayTickTest, AServeOnEasyRemovesOneOfEachHarmfulType) {
+    AddShape(0, 200, 5, 5);
+    PlaceBlock(100, 50, AddShape(0, 100, 20, 10));
+    for (int type : {6, 6, 10, 18, 16, 7, 5}) ApplyPowerUp(type);
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(powerUpCount[6], 1);
+    EXPECT_EQ(powerUpCount[10] + powerUpCount[18] + powerUpCount[16] + powerUpCount[7], 0);
+    EXPECT_EQ(powerUpCount[5], 1);
+
+    difficulty = 2;
+    ballCount = 0;
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(powerUpCount[6], 1);
+}
+
 TEST_F(PlayTickTest, KeysSteerWithARampAndTheStepLimit) {
     serveTimer = 100;
     steerRight = 1;
