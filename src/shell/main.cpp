@@ -35,6 +35,7 @@ int main(int argc, char** argv) {
     if (!MakeFolders(logPath.substr(0, logPath.rfind('/'))) || !OpenLogFile(logPath))
         LogMessage(1, "[WARNING] Unable to open the log file " + logPath + "\n");
     SetBaseFolder(options.dataDir.empty() ? ExecutableFolder() : options.dataDir);
+    if (!options.dataDir.empty()) SetPlayerFolder(dataFolder);
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
         std::fprintf(stderr, "zapbrik: script error: %s\n", error.c_str());
         return 2;
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
 
     if (options.headless) {
         UseHeadlessPlatform();
-    } else if (!StartSdlPlatform(SdlOptions{options.window})) {
+    } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
             HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
         return 1;
