@@ -24,12 +24,13 @@ protected:
     void SetUp() override {
         PlayFieldTest::SetUp();
         SetBaseFolder(dir.path);
+        SetPlayerFolder(dataFolder);
         MakeFolders(dir.path + "Data");
     }
     void WriteLevel(int level, std::initializer_list<std::vector<uint8_t>> records) {
         std::vector<uint8_t> bytes;
         for (const auto& r : records) bytes.insert(bytes.end(), r.begin(), r.end());
-        WriteFile(LevelFilePath(level), bytes);
+        WriteFile(DataLevelPath(level), bytes);
     }
     TempDir dir;
 };
@@ -63,11 +64,11 @@ TEST_F(ConvertTest, TheModeSavesEveryLevelAndReportsAFailedSave) {
     EXPECT_EQ(RunGameBinary("--headless --convert-levels --data " + dir.path, &err), 0) << err;
     std::vector<uint8_t> converted = Record(15, 150, 1, 30, 15, 0);
     converted[7] = converted[8] = converted[9] = 0;  // reserved bytes are written as 0
-    EXPECT_EQ(ReadFile(LevelFilePath(3)), converted);
-    EXPECT_TRUE(std::filesystem::exists(LevelFilePath(99)));
+    EXPECT_EQ(ReadFile(DataLevelPath(3)), converted);
+    EXPECT_TRUE(std::filesystem::exists(DataLevelPath(99)));
 
-    std::filesystem::remove(LevelFilePath(7));
-    MakeFolders(LevelFilePath(7) + "/in-the-way");
+    std::filesystem::remove(DataLevelPath(7));
+    MakeFolders(DataLevelPath(7) + "/in-the-way");
     EXPECT_EQ(RunGameBinary("--headless --convert-levels --data " + dir.path, &err), 1);
     EXPECT_NE(err.find("level 7 could not be saved"), std::string::npos) << err;
 }

@@ -218,6 +218,7 @@ protected:
     void SetUp() override {
         PlayFieldTest::SetUp();
         SetBaseFolder(dir.path);
+        SetPlayerFolder(dataFolder);
         MakeFolders(dir.path + "Data");
         BuildWalls();
         ASSERT_TRUE(WriteRgb565Png(dir.path + "Data/scheme1.png", collisionMap->origin, 330, 440));
@@ -242,7 +243,7 @@ protected:
         add(112, 40, 1, 100, 10);
         add(212, 40, 1, 100, 10);
         add(20, 120, 0, 12, 6);
-        WriteFile(LevelFilePath(0), level);
+        WriteFile(DataLevelPath(0), level);
         for (Surface** s : {&collisionMap, &sceneryView, &blockSetImage, &playfieldImage, &sceneryPristine})
             removeSurface(*s);
         currentLevel = 0;

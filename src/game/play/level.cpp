@@ -31,7 +31,7 @@ Surface* sceneryPristine;
 Surface* playfieldImage;
 Surface* blockSetImage;
 
-std::string LevelFilePath(int level) { return StrFormat("%slevel%d.dat", dataFolder.c_str(), level); }
+std::string LevelFileName(int level) { return StrFormat("level%d.dat", level); }
 
 void ApplyColourVariant(Surface* surface, int variant) {
     if (!surface || variant == 0) return;
@@ -53,7 +53,7 @@ void ApplyColourVariant(Surface* surface, int variant) {
 
 bool ReadLevelFile(int level) {
     levelBlockCount = 0;
-    const std::string path = LevelFilePath(level);
+    const std::string path = PlayerFileForReading(LevelFileName(level));
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     // Records lie in the file as in memory. The table holds 1000; a longer file is cut there.
@@ -157,7 +157,7 @@ bool WriteLevelAtomically(const std::string& path) {
 }  // namespace
 
 bool SaveLevel(int level) {
-    if (WriteLevelAtomically(LevelFilePath(level))) return true;
+    if (WriteLevelAtomically(PlayerFileForWriting(LevelFileName(level)))) return true;
     LogMessageColour(1, "[ERROR] Unable to save level.\n", ColourRed);
     return false;
 }
