@@ -14,3 +14,5 @@ const std::string& AssetSourceFolder();
 
 // The families, in the order the generator runs them.
 extern const AssetFamily kFontFamily;
+extern const AssetFamily kPowerUpFamily;
+extern const AssetFamily kSpriteFamily;

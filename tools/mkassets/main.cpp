@@ -15,6 +15,8 @@ const std::string& AssetSourceFolder() {
 namespace {
 const AssetFamily* const families[] = {
     &kFontFamily,
+    &kPowerUpFamily,
+    &kSpriteFamily,
 };
 }  // namespace
 
