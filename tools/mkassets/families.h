@@ -16,3 +16,5 @@ const std::string& AssetSourceFolder();
 extern const AssetFamily kFontFamily;
 extern const AssetFamily kPowerUpFamily;
 extern const AssetFamily kSpriteFamily;
+extern const AssetFamily kScreenFamily;
+extern const AssetFamily kSplashFamily;

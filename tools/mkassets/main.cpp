@@ -17,6 +17,8 @@ const AssetFamily* const families[] = {
     &kFontFamily,
     &kPowerUpFamily,
     &kSpriteFamily,
+    &kScreenFamily,
+    &kSplashFamily,
 };
 }  // namespace
 

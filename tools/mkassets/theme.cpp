@@ -75,37 +75,20 @@ void Screw(Canvas& c, float cx, float cy) {
     for (int k = -1; k <= 1; k++) c.blend(static_cast<int>(cx) + k, static_cast<int>(cy) - k, Hex(0x2A2640), 0.8f);
 }
 
-void Bolt(Canvas& c, float x0, float y0, float x1, float y1, Rgb colour, uint32_t seed, float width) {
-    // Midpoint displacement, deterministic from the seed.
-    std::vector<float> xs = {x0, x1}, ys = {y0, y1};
-    float rough = std::hypot(x1 - x0, y1 - y0) * 0.25f;
-    for (int level = 0; level < 4; level++) {
-        std::vector<float> nx, ny;
-        for (size_t i = 0; i + 1 < xs.size(); i++) {
-            nx.push_back(xs[i]);
-            ny.push_back(ys[i]);
-            float mx = (xs[i] + xs[i + 1]) / 2, my = (ys[i] + ys[i + 1]) / 2;
-            float dx = ys[i + 1] - ys[i], dy = xs[i] - xs[i + 1];
-            float len = std::hypot(dx, dy);
-            float off = (ValueNoise(static_cast<float>(i) * 1.7f + 0.3f, static_cast<float>(level) * 3.1f, 1024, seed) - 0.5f) * rough;
-            nx.push_back(mx + dx / (len + 1e-6f) * off);
-            ny.push_back(my + dy / (len + 1e-6f) * off);
-        }
-        nx.push_back(xs.back());
-        ny.push_back(ys.back());
-        xs = nx, ys = ny;
-        rough *= 0.5f;
-    }
-    int minX = static_cast<int>(std::min(x0, x1)) - 30, minY = static_cast<int>(std::min(y0, y1)) - 30;
-    int w = static_cast<int>(std::fabs(x1 - x0)) + 60, h = static_cast<int>(std::fabs(y1 - y0)) + 60;
+void ZapLine(Canvas& c, float x0, float x1, float y, float amplitude, Rgb colour, float width) {
+    float mid = (x0 + x1) / 2, a = amplitude;
+    const float xs[] = {x0, mid - 2.2f * a, mid - 1.2f * a, mid, mid + 1.2f * a, mid + 2.2f * a, x1};
+    const float ys[] = {y, y, y - a, y + a, y - a, y, y};
+    int minX = static_cast<int>(x0) - 20, minY = static_cast<int>(y - a) - 20;
+    int w = static_cast<int>(x1 - x0) + 40, h = static_cast<int>(2 * a) + 40;
     Mask m = ShapeMask(w, h, [&](float px, float py) {
         float d = 1e9f;
-        for (size_t i = 0; i + 1 < xs.size(); i++)
+        for (int i = 0; i + 1 < 7; i++)
             d = std::min(d, SdSegment(px + static_cast<float>(minX), py + static_cast<float>(minY), xs[i], ys[i], xs[i + 1], ys[i + 1]));
         return d - width / 2;
     });
-    Glow(c, m, minX, minY, colour, 4, 1.2f);
-    AddMask(c, m, minX, minY, Mix(colour, kWhite, 0.7f), 1.0f);
+    Glow(c, m, minX, minY, colour, 3, 1.0f);
+    PaintMask(c, m, minX, minY, Mix(colour, kWhite, 0.6f));
 }
 
 void Logo(Canvas& c, int cx, int y, float size) {
@@ -125,10 +108,10 @@ void Logo(Canvas& c, int cx, int y, float size) {
             if (std::fabs(v - 0.5f) < 0.03f) face = kWhite;
             c.blend(x + i, top + j, face, a);
         }
-    // A bolt through the middle of the name.
-    Bolt(c, static_cast<float>(cx) - static_cast<float>(t.advance) * 0.55f, static_cast<float>(y) - size * 0.35f,
-         static_cast<float>(cx) + static_cast<float>(t.advance) * 0.55f, static_cast<float>(y) - size * 0.4f, kYellow, 7,
-         std::max(1.0f, size / 40.0f));
+    // The zap: a yellow neon line under the name with a spark in its middle.
+    float half = static_cast<float>(t.advance) * 0.42f;
+    ZapLine(c, static_cast<float>(cx) - half, static_cast<float>(cx) + half, static_cast<float>(y) + size * 0.16f, size * 0.07f,
+            kYellow, std::max(1.2f, size / 36.0f));
 }
 
 }  // namespace theme

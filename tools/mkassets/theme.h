@@ -28,8 +28,8 @@ void GlassPanel(Canvas& c, int x, int y, int w, int h, Rgb tint, int radius = 8)
 void Button(Canvas& c, int x, int y, int w, int h, const std::string& label, Rgb colour, float size = 13.0f);
 // A little chrome screw head.
 void Screw(Canvas& c, float cx, float cy);
-// A zig-zag lightning bolt between two points, with its glow.
-void Bolt(Canvas& c, float x0, float y0, float x1, float y1, Rgb colour, uint32_t seed, float width = 1.6f);
+// A horizontal neon line from x0 to x1 with a zig-zag spark in its middle.
+void ZapLine(Canvas& c, float x0, float x1, float y, float amplitude, Rgb colour, float width);
 // The game's name in neon, centred at cx with its baseline at y.
 void Logo(Canvas& c, int cx, int y, float size);
 }  // namespace theme
