@@ -18,3 +18,4 @@ extern const AssetFamily kPowerUpFamily;
 extern const AssetFamily kSpriteFamily;
 extern const AssetFamily kScreenFamily;
 extern const AssetFamily kSplashFamily;
+extern const AssetFamily kInfoFamily;

@@ -19,6 +19,7 @@ const AssetFamily* const families[] = {
     &kSpriteFamily,
     &kScreenFamily,
     &kSplashFamily,
+    &kInfoFamily,
 };
 }  // namespace
 
