@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "canvas.h"
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
 #include "gfx/surface.h"
@@ -167,11 +168,10 @@ bool WriteSmallFont(const std::string& out) {
     return WritePicture(out, "smallchars.png", c);
 }
 
+}  // namespace
+
 bool WriteFonts(const std::string& out) {
     for (const FontStyle& style : kStyles)
         if (!WriteProportionalFont(out, style)) return false;
     return WriteSmallFont(out);
 }
-}  // namespace
-
-extern const AssetFamily kFontFamily = {"fonts", WriteFonts};

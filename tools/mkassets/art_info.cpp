@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "art_powerups.h"
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
 #include "output.h"
@@ -120,6 +121,8 @@ void Hatch(Canvas& c) {
     theme::Screw(c, x0 + w - 6.5f, y0 + h - 6.5f);
 }
 
+}  // namespace
+
 bool WriteInfoPage(const std::string& out) {
     Page p;
     Backplate(p.c);
@@ -208,6 +211,3 @@ bool WriteInfoPage(const std::string& out) {
     DrawTextCentred(p.c, Face::Rounded, 8.0f, "ZAPBRIK", kInfoWidth / 2, kInfoHeight - 6, Mix(theme::kInk, theme::kPink, 0.5f), 2.0f);
     return WritePicture(out, "strider.png", p.c);
 }
-}  // namespace
-
-extern const AssetFamily kInfoFamily = {"information page", WriteInfoPage};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
 #include "output.h"
@@ -188,7 +189,6 @@ Canvas MakeSheet() {
     return sheet;
 }
 
-bool WritePowerUps(const std::string& out) { return WritePicture(out, "power-ups.png", PowerUpSheet()); }
 }  // namespace
 
 const Canvas& PowerUpSheet() {
@@ -206,4 +206,4 @@ void DrawPowerUpIcon(Canvas& c, int cx, int cy, int type) {
         }
 }
 
-extern const AssetFamily kPowerUpFamily = {"power-ups", WritePowerUps};
+bool WritePowerUps(const std::string& out) { return WritePicture(out, "power-ups.png", PowerUpSheet()); }

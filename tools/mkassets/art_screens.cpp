@@ -2,6 +2,7 @@
 // the main menu strips, the options window and the level chooser.
 #include <cmath>
 
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
 #include "output.h"
@@ -194,9 +195,8 @@ bool WriteChooser(const std::string& out) {
     return WritePicture(out, "choose.png", c);
 }
 
+}  // namespace
+
 bool WriteScreens(const std::string& out) {
     return WriteBackground(out) && WriteTitle(out) && WriteMenu(out) && WriteOptions(out) && WriteChooser(out);
 }
-}  // namespace
-
-extern const AssetFamily kScreenFamily = {"screens", WriteScreens};

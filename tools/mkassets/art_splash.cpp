@@ -3,6 +3,7 @@
 // the wallpaper shown on the way out ("wxwall.jpg").
 #include <cmath>
 
+#include "art_families.h"
 #include "families.h"
 #include "output.h"
 #include "svg.h"
@@ -88,7 +89,6 @@ bool WriteWallpaper(const std::string& out) {
     return WritePicture(out, "wxwall.jpg", c);
 }
 
-bool WriteSplashes(const std::string& out) { return WriteLogos(out) && WriteIntro(out) && WriteWallpaper(out); }
 }  // namespace
 
-extern const AssetFamily kSplashFamily = {"splashes", WriteSplashes};
+bool WriteSplashes(const std::string& out) { return WriteLogos(out) && WriteIntro(out) && WriteWallpaper(out); }

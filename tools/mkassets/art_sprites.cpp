@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
 #include "output.h"
@@ -167,7 +168,6 @@ bool WriteIcons(const std::string& out) {
     return WritePicture(out, "icons.png", c);
 }
 
-bool WriteSheets(const std::string& out) { return WriteSprites(out) && WriteIcons(out); }
 }  // namespace
 
-extern const AssetFamily kSpriteFamily = {"sprites", WriteSheets};
+bool WriteSheets(const std::string& out) { return WriteSprites(out) && WriteIcons(out); }
