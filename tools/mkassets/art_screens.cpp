@@ -59,13 +59,13 @@ bool WriteTitle(const std::string& out) {
             float cone = SmoothStep(0.55f, 0.0f, std::fabs(dx) / dy) * SmoothStep(480.0f, 60.0f, dy);
             c.add(x, y, theme::kPink, cone * 0.10f);
         }
-    // The panel area is always covered by the game: keep it plain and dark.
-    for (int y = kPanelY; y < kPanelY + kPanelHeight; y++)
-        for (int x = kPanelX; x < kPanelX + kPanelWidth; x++) c.at(x, y) = Hex(0x08040F);
     theme::NeonFrame(c, kPanelX, kPanelY, kPanelWidth, kPanelHeight, theme::kCyan, 5);
     // A dark nameplate in the bottom centre, where the menu writes two lines.
     theme::GlassPanel(c, kCreditLinesLeft - 22, kCreditLinesTop - 5, kCreditLinesRight - kCreditLinesLeft + 44,
                       kCreditLinesBottom - kCreditLinesTop + 10, theme::kCyan, 5);
+    // The panel stays plain: the frame's glow and the plate stop at its edge.
+    for (int y = kPanelY; y < kPanelY + kPanelHeight; y++)
+        for (int x = kPanelX; x < kPanelX + kPanelWidth; x++) c.at(x, y) = Hex(0x08040F);
     theme::Logo(c, 505, 84, 50.0f);
     NeonText(c, Face::Script, 20.0f, "the neon arcade", 505, 114, Hex(0xFFD0F0), theme::kPink, 3, 0.8f);
     // The mascot leans in over the side panel.
