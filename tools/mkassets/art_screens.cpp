@@ -74,6 +74,18 @@ bool WriteTitle(const std::string& out) {
     Glow(c, shade, 431, 118, theme::kCyan, 6, 0.35f);
     Composite(c, monkey, 431, 118);
     SidePanel(c);
+    // A row of neon bricks waiting for the ball.
+    const Rgb bricks[5] = {theme::kCyan, theme::kPink, theme::kYellow, theme::kLime, theme::kOrange};
+    for (int k = 0; k < 5; k++) {
+        float bx = 396.0f + static_cast<float>(k) * 46.0f, by = 380.0f;
+        auto brick = [&](float x, float y) { return SdRoundBox(x, y, bx + 20.5f, by + 8.0f, 20.5f, 8.0f, 3.0f); };
+        Mask shape = ShapeMask(60, 34, [&](float x, float y) { return brick(x + bx - 8.0f, y + by - 8.0f); });
+        Glow(c, shape, static_cast<int>(bx) - 8, static_cast<int>(by) - 8, bricks[k], 4, 0.35f);
+        BevelShape(c, static_cast<int>(bx) - 1, static_cast<int>(by) - 1, 44, 18, brick, 3.0f,
+                   [&](int, int y) { return Mix(Mix(bricks[k], theme::kWhite, 0.25f), bricks[k] * 0.7f, (static_cast<float>(y) - by) / 16.0f); },
+                   0.8f);
+    }
+    Sphere(c, 462.0f, 366.0f, 5.0f, Hex(0xD8E0FF), 1.0f);
     theme::Button(c, kMenuButtonLeft, kMenuButtonTop, kMenuButtonRight - kMenuButtonLeft, kMenuButtonBottom - kMenuButtonTop,
                   "MENU", theme::kPink, 14.0f);
     theme::Screw(c, 372.0f, 30.0f);
