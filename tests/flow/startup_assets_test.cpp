@@ -25,6 +25,7 @@ size_t Find(const std::string& text, const std::string& what) {
 TEST(StartupAssets, EmptyFoldersGivePlaceholdersAndDefaults) {
     TempDir dir;
     SetBaseFolder(dir.path);
+    SetPlayerFolder(dataFolder);
     OpenLogFile(dir.path + "log.txt");
     UseHeadlessPlatform();
     platform.messageBox = [](const char*, const char*, MessageButtons) { return static_cast<int>(AnswerOk); };
@@ -67,6 +68,7 @@ TEST(StartupAssets, EmptyFoldersGivePlaceholdersAndDefaults) {
     const std::string log = ReadText(dir.path + "log.txt");
     EXPECT_NE(log.find("[WARNING] Unable to load settings. Setting defaults.\n"), std::string::npos);
     OpenLogFile("/dev/null");
+    SetPlayerFolder("");
 }
 
 TEST(StartupAssets, HeadlessRunWithEmptyDataReachesTheFirstModeInOrder) {
