@@ -121,6 +121,7 @@ bool ParseScore(const std::string& text, Score* score, std::string* error) {
     Pattern* open = nullptr;
     std::istringstream lines(text);
     int lineNumber = 0;
+    int songCursor = -1;  // where the current song line has got to
     auto fail = [&](const std::string& why) {
         *error = "line " + std::to_string(lineNumber) + ": " + why;
         return false;
@@ -153,7 +154,12 @@ bool ParseScore(const std::string& text, Score* score, std::string* error) {
             for (Lane& l : open->lanes)
                 if (l.voice == voice && l.drumKey == drumKey) lane = &l;
             if (!lane) lane = &open->lanes.emplace_back(Lane{voice, drumKey, {}});
-            for (const std::string& t : Words(line.substr(colon + 1))) lane->tokens.push_back(t);
+            for (const std::string& t : Words(line.substr(colon + 1))) {
+                size_t star = t.find('*');
+                int copies = star == std::string::npos ? 1 : ToInt(t.substr(star + 1), &ok);
+                if (!ok || copies < 1 || copies > 1024) return fail("bad repeat " + t);
+                lane->tokens.insert(lane->tokens.end(), static_cast<size_t>(copies), t.substr(0, star));
+            }
         } else if (w[0] == "tempo" && w.size() == 2) {
             score->tempo = ToDouble(w[1], &ok);
         } else if (w[0] == "meter" && w.size() == 2) {
@@ -187,7 +193,9 @@ bool ParseScore(const std::string& text, Score* score, std::string* error) {
         } else if (w[0] == "pattern" && w.size() == 2) {
             if (patterns.count(w[1])) return fail("pattern defined twice");
             open = &patterns[w[1]];
-        } else if (w[0] == "song") {
+        } else if (w[0] == "song" || (w[0] == "then" && songCursor >= 0)) {
+            int& cursor = songCursor;
+            if (w[0] == "song") cursor = 0;
             for (size_t i = 1; i < w.size(); ++i) {
                 std::string item = w[i];
                 int repeat = 1;
@@ -219,12 +227,13 @@ bool ParseScore(const std::string& text, Score* score, std::string* error) {
                         for (const Lane& lane : pattern->lanes) {
                             std::string bad;
                             int t = lane.drumKey >= 0 ? 0 : transpose;
-                            if (!ExpandLane(lane, score->voices[lane.voice], score->totalSteps, t, &score->notes, &bad))
+                            if (!ExpandLane(lane, score->voices[lane.voice], cursor, t, &score->notes, &bad))
                                 return fail("bad token " + bad);
                         }
-                    score->totalSteps += length;
+                    cursor += length;
                 }
             }
+            score->totalSteps = std::max(score->totalSteps, cursor);
         } else {
             return fail("unknown line");
         }

@@ -10,11 +10,15 @@
 //   voice NAME drums [volume V] [reverb R] [velocity N]
 //   pattern NAME
 //     VOICE: C4 - E4 . G4+B4! ...  one token per step: a note (or chord with +), '-' holds,
-//                                  '.' rests; '!' accents, '\'' softens; '|' is only a bar line
+//                                  '.' rests; '!' accents, '\'' softens; '|' is only a bar line;
+//                                  T*N is N copies of token T
 //     VOICE KEY: x . o . X . ...   a drum lane: x hit, X accent, o soft, '.' rest
 //   end
 //   song A&B*2 C^5 ...             patterns in order; '&' layers, '*N' repeats, '^T' transposes
-//                                  the melodic lanes by T semitones
+//                                  the melodic lanes by T semitones. Each song line starts at
+//                                  the beginning, so several lines play side by side; the
+//                                  piece lasts as long as the longest line.
+//   then D E ...                   continues the song line above
 //
 // Lines of one lane within a pattern are joined; a pattern lasts as many whole
 // bars as its longest lane.

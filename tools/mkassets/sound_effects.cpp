@@ -251,15 +251,15 @@ Signal Monkey() {
     for (int c = 0; c < 4; ++c) {
         bool aah = c >= 2;
         Signal call = Vowel(
-            0.22, kHalf,
-            [&](double t) { return pitch[c] * (1 + 0.25 * t / 0.22) * (1 + 0.03 * std::sin(2 * kPi * 11 * t)); },
+            0.16, kHalf,
+            [&](double t) { return pitch[c] * (1 + 0.25 * t / 0.16) * (1 + 0.03 * std::sin(2 * kPi * 11 * t)); },
             [&](double t, double* fq) {
-                double x = t / 0.22;
+                double x = t / 0.16;
                 fq[0] = aah ? Mix(400, 800, 3 * x) : 320;
                 fq[1] = aah ? Mix(900, 1250, 3 * x) : 800;
                 fq[2] = 2400;
             },
-            [](double t) { return static_cast<float>(std::sin(kPi * std::min(t / 0.22, 1.0))); });
+            [](double t) { return static_cast<float>(std::sin(kPi * std::min(t / 0.16, 1.0))); });
         size_t at = static_cast<size_t>(calls[c] * kHalf);
         for (size_t i = 0; i < call.size() && at + i < s.size(); ++i) s[at + i] += call[i];
     }

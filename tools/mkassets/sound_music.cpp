@@ -22,7 +22,7 @@ constexpr int kFileRate = 11025;
 constexpr double kMusicRms = 4125;      // about -18 dBFS
 constexpr float kMusicCeiling = 19000;  // below the 20000 that leaves room for five effects
 
-const char* const kTracks[] = {"coolcat"};
+const char* const kTracks[] = {"coolcat", "vorpala", "percmysterya"};
 const char* const kTracksAll[] = {"coolcat",     "vorpala",       "percmysterya",
                                                "burningloveb", "slowbassorgan", "spacemonkey"};
 
