@@ -22,9 +22,7 @@ constexpr int kFileRate = 11025;
 constexpr double kMusicRms = 4125;      // about -18 dBFS
 constexpr float kMusicCeiling = 19000;  // below the 20000 that leaves room for five effects
 
-const char* const kTracks[] = {"coolcat", "vorpala", "percmysterya"};
-const char* const kTracksAll[] = {"coolcat",     "vorpala",       "percmysterya",
-                                               "burningloveb", "slowbassorgan", "spacemonkey"};
+const char* const kTracks[] = {"coolcat", "vorpala", "percmysterya", "burningloveb", "slowbassorgan", "spacemonkey"};
 
 struct MidiEvent {
     long sample;
@@ -159,9 +157,13 @@ bool WriteTrack(const std::string& out, const char* name) {
         return false;
     }
     Scale(track, static_cast<float>(kMusicRms / rms));
+    float unlimited = PeakOf(track);
     LimitPeaks(track, kMusicCeiling, kFileRate, true);
     RemoveDc(track);
     StartOnZeroCrossing(track);
+    std::printf("mkassets: %s.raw %.1f s, peak %.0f (limited by %.1f dB), rms %.0f\n", name,
+                static_cast<double>(track.size()) / kFileRate, static_cast<double>(PeakOf(track)),
+                20 * std::log10(std::max(1.0f, unlimited / kMusicCeiling)), RmsOf(track));
     return WriteRaw(out + "Sound/" + name + ".raw", track);
 }
 
