@@ -33,7 +33,7 @@ const Expected kEffects[] = {
     {"chomp.raw", 22050, 0.2, 0.5},           {"fizz.raw", 22050, 0.5, 1.0},
     {"doh.raw", 22050, 0.15, 0.7},            {"scoreup.raw", 22050, 0.1, 0.5},
     {"fearme1.raw", 22050, 0.3, 1.5},         {"scream.raw", 11025, 0.5, 1.2},
-    {"monkey.raw", 11025, 1.2, 1.8},
+    {"monkey.raw", 11025, 1.2, 1.5},
 };
 
 const char* const kTracks[] = {"coolcat.raw",      "vorpala.raw",       "percmysterya.raw",

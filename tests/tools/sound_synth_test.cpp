@@ -43,8 +43,8 @@ TEST(SoundSynth, LimiterOnALoopReachesAcrossTheSeam) {
     LimitPeaks(loop, 1.0f, 11025, true);
     Signal reference = Tone(200, 11025, 11025, 0.5f);
     const size_t nearEnd = 11025 - 20;
-    EXPECT_FLOAT_EQ(open[nearEnd], reference[nearEnd]);
-    EXPECT_LT(std::fabs(loop[nearEnd]), std::fabs(reference[nearEnd]));
+    EXPECT_NEAR(open[nearEnd], reference[nearEnd], 1e-4);
+    EXPECT_LT(std::fabs(loop[nearEnd]), 0.9 * std::fabs(reference[nearEnd]));
     EXPECT_LE(PeakOf(loop), 1.0f + 1e-5f);
 }
 

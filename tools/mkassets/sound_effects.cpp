@@ -244,10 +244,11 @@ Signal Scream() {
 }
 
 // Intro jingle: a monkey's "ooh ooh aah aah" rising in pitch, then a bright chord
-// of bells that rings out before the splash fades.
+// of bells. It starts about 0.47 s into the splash and has ended by 1.95 s, before
+// the splash begins to fade.
 Signal Monkey() {
-    const double calls[4] = {0.0, 0.2, 0.42, 0.64}, pitch[4] = {420, 500, 620, 740};
-    Signal s = Blank(1.6, kHalf);
+    const double calls[4] = {0.0, 0.18, 0.36, 0.54}, pitch[4] = {420, 500, 620, 740};
+    Signal s = Blank(1.45, kHalf);
     for (int c = 0; c < 4; ++c) {
         bool aah = c >= 2;
         Signal call = Vowel(
@@ -264,7 +265,8 @@ Signal Monkey() {
         for (size_t i = 0; i < call.size() && at + i < s.size(); ++i) s[at + i] += call[i];
     }
     const double chord[4] = {523.3, 659.3, 784.0, 1046.5};
-    for (int n = 0; n < 4; ++n) AddBell(s, 0.9 + 0.04 * n, chord[n], 0.35, 0.12f, kHalf);
+    for (int n = 0; n < 4; ++n) AddBell(s, 0.74 + 0.04 * n, chord[n], 0.3, 0.12f, kHalf);
+    FadeOut(s, 0.25, kHalf);
     return s;
 }
 
@@ -275,11 +277,15 @@ struct Effect {
     std::function<Signal()> make;
 };
 
-// High-pass against DC, soft edges that start and end on 0, then the level.
+// Band-limit (below 0.43 of the rate, so nothing near the top folds or hisses),
+// high-pass against DC, soft edges that start and end on 0, then the level.
 void Finish(Signal& s, double rate, float peak) {
-    Biquad hp;
+    Biquad hp, lp;
     hp.highPass(30, 0.7, rate);
+    lp.lowPass(0.43 * rate, 0.7, rate);
     FilterInPlace(s, hp);
+    FilterInPlace(s, lp);
+    FilterInPlace(s, lp);
     FadeIn(s, 0.001, rate);
     FadeOut(s, 0.006, rate);
     RemoveDc(s);

@@ -164,36 +164,41 @@ void Scale(Signal& s, float gain) {
 }
 
 void LimitPeaks(Signal& s, float ceiling, double rate, bool circular) {
-    // Gain each sample needs, a sliding minimum over +-w, then a moving average over
-    // +-w/2: every averaged value is at most the need of the sample it covers.
+    // The gain each sample needs; its minimum over +-w; a slow recovery after each
+    // reduction; then a moving average over +-w/2. Every averaged value is at most
+    // the need of the sample in the middle, so the ceiling holds.
     const size_t n = s.size();
-    const size_t w = static_cast<size_t>(rate * 0.01) + 1, pad = 2 * w;
+    const size_t w = static_cast<size_t>(rate * 0.01) + 1, h = w / 2;
     if (n == 0) return;
-    std::vector<float> need(n + 2 * pad);
-    for (size_t i = 0; i < need.size(); ++i) {
-        long src = static_cast<long>(i) - static_cast<long>(pad);
-        float v;
-        if (src >= 0 && src < static_cast<long>(n)) v = s[static_cast<size_t>(src)];
-        else v = circular ? s[static_cast<size_t>((src + static_cast<long>(n)) % static_cast<long>(n))] : 0.0f;
-        float a = std::fabs(v);
-        need[i] = a > ceiling ? ceiling / a : 1.0f;
+    auto at = [&](long i) {  // s beyond its ends: the loop again, or silence
+        if (i >= 0 && i < static_cast<long>(n)) return s[static_cast<size_t>(i)];
+        return circular ? s[static_cast<size_t>((i % static_cast<long>(n) + static_cast<long>(n)) % static_cast<long>(n))]
+                        : 0.0f;
+    };
+    std::vector<float> low(n);
+    std::deque<std::pair<long, float>> window;  // increasing need
+    for (long i = -static_cast<long>(2 * w); i < static_cast<long>(n); ++i) {
+        float a = std::fabs(at(i + static_cast<long>(w)));
+        float need = a > ceiling ? ceiling / a : 1.0f;
+        while (!window.empty() && window.back().second >= need) window.pop_back();
+        window.emplace_back(i + static_cast<long>(w), need);
+        if (window.front().first < i - static_cast<long>(w)) window.pop_front();
+        if (i >= 0) low[static_cast<size_t>(i)] = window.front().second;
     }
-    std::vector<float> low(need.size(), 1.0f);
-    std::deque<size_t> window;  // indices with increasing need
-    for (size_t i = 0; i < need.size(); ++i) {
-        while (!window.empty() && need[window.back()] >= need[i]) window.pop_back();
-        window.push_back(i);
-        if (window.front() + 2 * w < i) window.pop_front();
-        if (i >= w) low[i - w] = need[window.front()];
+    const float recover = static_cast<float>(1.0 - std::exp(-1.0 / (0.08 * rate)));
+    std::vector<float> held(n);
+    float g = 1.0f;
+    for (int pass = circular ? 2 : 1; pass > 0; --pass)
+        for (size_t i = 0; i < n; ++i) held[i] = g = std::min(low[i], g + (1 - g) * recover);
+    std::vector<double> prefix(n + 2 * h + 1, 0);
+    for (size_t k = 0; k < n + 2 * h; ++k) {
+        long i = static_cast<long>(k) - static_cast<long>(h);
+        double v = i >= 0 && i < static_cast<long>(n) ? held[static_cast<size_t>(i)]
+                   : circular ? held[static_cast<size_t>((i + static_cast<long>(n)) % static_cast<long>(n))]
+                              : 1.0;
+        prefix[k + 1] = prefix[k] + v;
     }
-    std::vector<double> prefix(low.size() + 1, 0);
-    for (size_t i = 0; i < low.size(); ++i) prefix[i + 1] = prefix[i] + low[i];
-    const size_t h = w / 2;
-    for (size_t i = 0; i < n; ++i) {
-        size_t c = i + pad;
-        double g = (prefix[c + h + 1] - prefix[c - h]) / static_cast<double>(2 * h + 1);
-        s[i] *= static_cast<float>(g);
-    }
+    for (size_t i = 0; i < n; ++i) s[i] *= static_cast<float>((prefix[i + 2 * h + 1] - prefix[i]) / static_cast<double>(2 * h + 1));
 }
 
 std::vector<int16_t> Quantise(const Signal& s) {
