@@ -7,6 +7,7 @@
 #include "game/flow/game_state.h"
 #include "gfx/assets.h"
 #include "gfx/surface.h"
+#include "shell/audio_file.h"
 #include "shell/display.h"
 #include "shell/log.h"
 #include "shell/loop.h"
@@ -48,6 +49,10 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
             error = "unknown option " + arg;
             return false;
         }
+    }
+    if (!o.audioOut.empty() && !o.headless) {
+        error = "--audio-out needs --headless";
+        return false;
     }
     return true;
 }
@@ -91,6 +96,10 @@ int RunGame(const LaunchOptions& options) {
     setGamma(128);
     FillDisplayInfo();
     platform.pumpEvents();
+    // A headless run's sound goes to the WAV file; the desktop game has opened
+    // its device before this.
+    const bool audioFile = options.headless && !options.audioOut.empty();
+    if (audioFile && !StartAudioFile(options.audioOut)) LogMessageColour(1, "[ERROR] Sound Init Failed.\n", ColourRed);
 
     backSurface = createSurface(displayInfo.width, displayInfo.height);
     fillSurface(backSurface, 0);
@@ -106,5 +115,6 @@ int RunGame(const LaunchOptions& options) {
 
     RunMainLoop(GameLoopRoutines());
     releaseAssets();
+    if (audioFile) FinishAudioFile();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/screenshot.h"
+#include "shell/paths.h"
 #include "test_support.h"
 
 namespace {
