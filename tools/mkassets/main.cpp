@@ -13,8 +13,8 @@ const std::string& AssetSourceFolder() {
 }
 
 namespace {
-const AssetFamily families[] = {
-    {"placeholder", [](const std::string&) { return true; }},
+const AssetFamily* const families[] = {
+    &kFontFamily,
 };
 }  // namespace
 
@@ -29,9 +29,9 @@ int main(int argc, char** argv) {
     mkdir((out + "Data").c_str(), 0755);
     mkdir((out + "Sound").c_str(), 0755);
     auto start = std::chrono::steady_clock::now();
-    for (const AssetFamily& family : families) {
-        if (!family.write(out)) {
-            std::fprintf(stderr, "mkassets: %s failed\n", family.name);
+    for (const AssetFamily* family : families) {
+        if (!family->write(out)) {
+            std::fprintf(stderr, "mkassets: %s failed\n", family->name);
             return 1;
         }
     }
