@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     if (options.headless) {
         UseHeadlessPlatform();
-    } else if (!StartSdlPlatform(SdlOptions{options.window})) {
+    } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
             HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
         return 1;

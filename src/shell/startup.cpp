@@ -45,6 +45,14 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
                 return false;
             }
             o.ticks = static_cast<uint32_t>(n);
+        } else if (arg == "--scale") {
+            std::string text;
+            if (!value(text)) return false;
+            if (text.size() != 1 || text[0] < '1' || text[0] > '8') {
+                error = "--scale needs a whole number from 1 to 8";
+                return false;
+            }
+            o.scale = text[0] - '0';
         } else {
             error = "unknown option " + arg;
             return false;
@@ -60,6 +68,7 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
 std::string UsageText() {
     return "Usage: zapbrik [options]\n"
            "  --window          play in a window instead of fullscreen\n"
+           "  --scale N         whole-number scaling (window size 640N x 480N)\n"
            "  --data DIR        folder holding Data/ and Sound/\n"
            "  --convert-levels  rewrite all 100 level files and quit\n"
            "  --verbose         record the debug log and echo it to stderr\n"

@@ -25,8 +25,7 @@ bool TableIsSound() {
 }
 
 void SaveTable(int32_t difficulty) {
-    std::string text(highScoreTable, kHighScoreFileChars);
-    if (!WriteFileAtomically(HighScorePath(difficulty), text))
+    if (!WriteFileAtomically(HighScorePath(difficulty), highScoreTable, kHighScoreFileChars))
         LogMessage(0, "[WARNING] Unable to save high scores.\n");
 }
 }  // namespace
