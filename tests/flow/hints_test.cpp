@@ -18,8 +18,8 @@ TEST(HintParse, TagsNeedExactlyTwoFieldsAndAnExactName) {
     EXPECT_EQ(h.width, 120);
     EXPECT_EQ(h.text, "Second\nline");
     h = ParseHint("[show|3|4][Show|5][width][hint|a|b][hint|kept][hint|unterminated");
-    EXPECT_EQ(h.icon, -1);
-    EXPECT_EQ(h.width, -1);
+    EXPECT_FALSE(h.icon.has_value());
+    EXPECT_FALSE(h.width.has_value());
     EXPECT_EQ(h.text, "kept");
 }
 

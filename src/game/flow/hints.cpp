@@ -1,8 +1,19 @@
 #include "game/flow/hints.h"
 
 #include <climits>
+#include <fstream>
+#include <sstream>
 
+#include "game/flow/game_state.h"
+#include "game/flow/layout.h"
+#include "game/play/blocks.h"
+#include "gfx/assets.h"
+#include "gfx/blit.h"
+#include "gfx/font.h"
 #include "gfx/surface.h"
+#include "shell/display.h"
+#include "shell/log.h"
+#include "shell/paths.h"
 
 int32_t hintX;
 int32_t hintY;
@@ -110,4 +121,60 @@ HintLayout LayoutHint(const std::string& text, int32_t width, bool withIcon) {
     }
     layout.height = cy + 16;
     return layout;
+}
+
+namespace {
+void DrawHintBox(Surface* target, int32_t x, int32_t y) {
+    using namespace layout;
+    drawSprite(target, x, y - kHintTabHeight, kHintTabEndWidth, kHintTabHeight, spritesSheet, kHintTabEndX, kHintTabY,
+               BlitKeyed);
+    drawSprite(target, x + kHintTabEndWidth, y - kHintTabHeight, kHintTabBodyWidth, kHintTabHeight, spritesSheet,
+               kHintTabBodyX, kHintTabY, BlitCopy);
+    for (int32_t j = 0; j < hintHeight; ++j)
+        for (int32_t i = 0; i < hintWidth; ++i) {
+            if (!insideSurface(target, x + i, y + j)) continue;
+            int r, g, b;
+            unpackColour(getPixel(target, x + i, y + j), r, g, b);
+            putPixel(target, x + i, y + j, packColour(r * 6 / 16, g * 6 / 16, b * 6 / 16));
+        }
+    const uint16_t grey = packColour(16, 16, 16), white = packColour(31, 31, 31);
+    const int32_t right = x + hintWidth - 1, bottom = y + hintHeight - 1;
+    for (int32_t i = x + 88; i <= right; ++i) putPixel(target, i, y, grey);
+    for (int32_t i = x; i <= right; ++i) putPixel(target, i, bottom, grey);
+    for (int32_t j = y; j <= bottom; ++j) {
+        putPixel(target, x, j, grey);
+        putPixel(target, right, j, grey);
+    }
+    putPixel(target, right, y, white);
+    putPixel(target, x, bottom, white);
+    putPixel(target, right, bottom, white);
+    putPixel(target, x + 87, y, white);
+}
+}  // namespace
+
+void DrawHint(Surface* target, int32_t x, int32_t y, int32_t level) {
+    std::ifstream file(StrFormat("%shint%d.txt", dataFolder.c_str(), level), std::ios::binary);
+    if (!file) {
+        if (serveTimer > 200) serveTimer = 200;
+        return;
+    }
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    HintFile hint = ParseHint(contents.str());
+    if (hint.width && *hint.width < hintWidth) hintWidth = *hint.width;
+
+    x += playfieldRect.x;
+    y += playfieldRect.y;
+    DrawHintBox(target, x, y);
+    // An icon number the sheet does not have keeps its place but draws nothing.
+    const bool withIcon = hint.icon.has_value();
+    const int32_t icon = hint.icon.value_or(-1);
+    const bool iconDrawn = icon >= 0 && icon < kHintIcons;
+    if (iconDrawn) DrawPowerUpIcon(target, x + 15, y + 15, tickCounter & 31, icon);
+    HintLayout layout = LayoutHint(hint.text, hintWidth, withIcon);
+    for (const HintGlyph& g : layout.glyphs) drawSmallText(target, std::string_view(&g.c, 1), x + g.x, y + g.y, g.colour);
+    if (layout.height != hintHeight) {
+        hintHeight = layout.height;
+        if (iconDrawn) DrawPowerUpIcon(target, x + 15, y + 15, tickCounter & 31, icon);
+    }
 }

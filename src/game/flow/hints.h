@@ -4,6 +4,7 @@
 // which "^" and three letters set the colour.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,8 @@ extern int32_t hintHeight;
 extern int32_t hintLeaving;
 
 struct HintFile {
-    int32_t icon = -1;  // -1: no "show" tag
-    int32_t width = -1; // -1: no "width" tag
+    std::optional<int32_t> icon;   // the "show" tag's number
+    std::optional<int32_t> width;  // the "width" tag's number
     std::string text;
 };
 
@@ -45,6 +46,6 @@ struct HintLayout {
 // right of it.
 HintLayout LayoutHint(const std::string& text, int32_t width, bool withIcon);
 
-// Reads the level's hint file and draws the box with its screen top left at
-// (x, y). Without a file the serve is shortened to the normal wait instead.
+// Reads the level's hint file and draws the box at (x, y) of the playfield.
+// Without a file the serve is shortened to the normal wait instead.
 void DrawHint(Surface* target, int32_t x, int32_t y, int32_t level);
