@@ -1,0 +1,29 @@
+// Scripted headless runs of the game for the flow tests: a private base folder
+// whose Data/ and Sound/ link to the built assets (so settings and high scores
+// are written there, not into the build), a script, and the state dumps read back.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+struct FlowRun {
+    FlowRun();
+    TempDir dir;
+    std::string data;  // dir.path + "Data/"
+
+    // Runs the game with the script lines; "dump NAME" in a line writes dir/NAME.
+    // Returns the exit status.
+    int Run(const std::vector<std::string>& lines, std::string* err = nullptr);
+    // The dump written under that name, as name -> value.
+    std::map<std::string, std::string> Dump(const std::string& name);
+    long Value(const std::string& dump, const std::string& field);
+};
+
+// The screen positions and tick at which the splash screens have passed on their
+// own, and a click on main-menu item i without a game in progress.
+constexpr int kMenuReadyTick = 320;
+inline int MenuItemScreenY(int item, int gameInProgress = 0) { return 30 + 37 * item + 20 * gameInProgress + 18; }
+// Three script lines: move, press and release the left button at (x, y) from tick t.
+std::vector<std::string> ClickAt(int tick, int x, int y);
