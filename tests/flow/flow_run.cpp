@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "gfx/png_writer.h"
+
 namespace {
 void LinkFolder(const std::string& from, const std::string& to) {
     ASSERT_EQ(std::system(("mkdir -p " + to).c_str()), 0);
@@ -64,4 +66,38 @@ std::vector<std::string> ClickAt(int tick, int x, int y) {
     std::string at = " " + std::to_string(x) + " " + std::to_string(y);
     return {std::to_string(tick) + " mouse move" + at, std::to_string(tick + 1) + " mouse down left" + at,
             std::to_string(tick + 2) + " mouse up left" + at};
+}
+
+void FlowRun::PutPicture(const std::string& name, int width, int height) {
+    std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3, 96);
+    std::remove((data + name).c_str());
+    ASSERT_TRUE(WriteRgbPng(data + name, rgb.data(), width, height));
+}
+
+void FlowRun::PutTestLevels(int count) {
+    const int w = 330, h = 440;
+    std::vector<uint8_t> map(w * h * 3, 0), view(w * h * 3, 40), blocks(w * h * 3, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (x < 10 || x >= w - 10 || y < 10) {
+                map[(y * w + x) * 3 + 2] = 255;
+                view[(y * w + x) * 3 + 2] = 200;
+            }
+    // Block kind 0 at (21, 12) and kind 1 at (54, 12), both 30 x 15, and the
+    // paddle pieces at (9..19, 0..10).
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 30; ++x) {
+            blocks[((12 + y) * w + 21 + x) * 3 + 0] = 180;
+            blocks[((12 + y) * w + 54 + x) * 3 + 1] = 220;
+        }
+    for (int y = 0; y < 11; ++y)
+        for (int x = 9; x < 20; ++x) blocks[(y * w + x) * 3 + 0] = blocks[(y * w + x) * 3 + 1] = 200;
+    std::remove((data + "scheme1.png").c_str());
+    ASSERT_TRUE(WriteRgbPng(data + "scheme1.png", map.data(), w, h));
+    ASSERT_TRUE(WriteRgbPng(data + "scheme1v.png", view.data(), w, h));
+    ASSERT_TRUE(WriteRgbPng(data + "blocks1.png", blocks.data(), w, h));
+    WriteText(data + "blocks1.txt", "[block,14,8,20,10][block,36,8,20,10]");
+    // x 150, y 60, kind 1, 30 x 15, no power-up.
+    const std::vector<uint8_t> record = {150, 0, 60, 0, 1, 30, 15, 0, 0, 0, 0, 0};
+    for (int level = 0; level < count; ++level) WriteFile(data + "level" + std::to_string(level) + ".dat", record);
 }

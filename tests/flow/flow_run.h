@@ -19,6 +19,12 @@ struct FlowRun {
     // The dump written under that name, as name -> value.
     std::map<std::string, std::string> Dump(const std::string& name);
     long Value(const std::string& dump, const std::string& field);
+    // Puts a plain grey picture of that size in place of the built one, so a
+    // test's hit positions do not depend on the art.
+    void PutPicture(const std::string& name, int width, int height);
+    // A small picture set 1 and levels 0..count-1 for it: walls on three sides,
+    // an open pit, and one breakable block high up in each level.
+    void PutTestLevels(int count);
 };
 
 // The screen positions and tick at which the splash screens have passed on their
