@@ -78,26 +78,29 @@ void FlowRun::PutTestLevels(int count) {
     const int w = 330, h = 440;
     std::vector<uint8_t> map(w * h * 3, 0), view(w * h * 3, 40), blocks(w * h * 3, 0);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (x < 10 || x >= w - 10 || y < 10) {
+        for (int x = 0; x < w; ++x) {
+            // The outer walls, and a sealed pocket around the upper block.
+            bool pocket = x >= 92 && x < 238 && y >= 28 && y < 108 && !(x >= 100 && x < 230 && y >= 35 && y < 100);
+            if (x < 10 || x >= w - 10 || y < 10 || pocket) {
                 map[(y * w + x) * 3 + 2] = 255;
                 view[(y * w + x) * 3 + 2] = 200;
             }
-    // Block kind 0 at (21, 12) and kind 1 at (54, 12), both 30 x 15, and the
-    // paddle pieces at (9..19, 0..10).
-    for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 30; ++x) {
-            blocks[((12 + y) * w + 21 + x) * 3 + 0] = 180;
-            blocks[((12 + y) * w + 54 + x) * 3 + 1] = 220;
         }
+    // Block kind 0, 30 x 15 at (21, 12), kind 1, 120 x 15 at (54, 12), and the
+    // paddle pieces at (9..19, 0..10).
+    for (int y = 0; y < 15; ++y) {
+        for (int x = 0; x < 30; ++x) blocks[((12 + y) * w + 21 + x) * 3 + 0] = 180;
+        for (int x = 0; x < 120; ++x) blocks[((12 + y) * w + 54 + x) * 3 + 1] = 220;
+    }
     for (int y = 0; y < 11; ++y)
         for (int x = 9; x < 20; ++x) blocks[(y * w + x) * 3 + 0] = blocks[(y * w + x) * 3 + 1] = 200;
     std::remove((data + "scheme1.png").c_str());
     ASSERT_TRUE(WriteRgbPng(data + "scheme1.png", map.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "scheme1v.png", view.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "blocks1.png", blocks.data(), w, h));
-    WriteText(data + "blocks1.txt", "[block,14,8,20,10][block,36,8,20,10]");
-    // x 150, y 60, kind 1, 30 x 15, no power-up.
-    const std::vector<uint8_t> record = {150, 0, 60, 0, 1, 30, 15, 0, 0, 0, 0, 0};
-    for (int level = 0; level < count; ++level) WriteFile(data + "level" + std::to_string(level) + ".dat", record);
+    WriteText(data + "blocks1.txt", "[block,14,8,20,10][block,36,8,80,10]");
+    // Kind 1 blocks at (105, 330), right under the serve, and at (105, 40).
+    const std::vector<uint8_t> records = {105, 0, 74, 1, 1, 120, 15, 0, 0, 0, 0, 0,
+                                          105, 0, 40, 0, 1, 120, 15, 0, 0, 0, 0, 0};
+    for (int level = 0; level < count; ++level) WriteFile(data + "level" + std::to_string(level) + ".dat", records);
 }

@@ -23,7 +23,9 @@ struct FlowRun {
     // test's hit positions do not depend on the art.
     void PutPicture(const std::string& name, int width, int height);
     // A small picture set 1 and levels 0..count-1 for it: walls on three sides,
-    // an open pit, and one breakable block high up in each level.
+    // an open pit, and two wide breakable blocks in each level: one right under
+    // the serve (the first ball scores at once) and one sealed in a pocket of
+    // wall high up, so the level goes on until the balls are lost.
     void PutTestLevels(int count);
 };
 
