@@ -18,6 +18,7 @@ struct TestEnvironment {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
         setenv("XDG_PICTURES_DIR", (home + "/pictures").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     }
 } testEnvironment;
 }  // namespace

@@ -3,14 +3,13 @@
 #include "gfx/surface.h"
 
 // Sheets and surfaces that live for the whole run.
+extern Surface* titleBackPicture;  // "titleBack.png": title and menu backgrounds
 extern Surface* spritesSheet;   // "sprites.png": blasts and balls
 extern Surface* iconsSheet;     // "icons.png": the chomper's bite
 extern Surface* powerUpsSheet;  // "power-ups.png": icon, mask and glow rows
+extern Surface* bgPicture;         // "bg.png": the tiling background
+extern Surface* bgVariants[8];     // bgPicture shifted by eighths of a pixel, for smooth scrolling
 extern Surface* workSurface;    // 330 x 440, the scenery as the level was loaded
-extern Surface* titleBackPicture;  // "titleBack.png": title, menu and side panel
-extern Surface* bgPicture;         // "bg.png", the tile behind the panel screens
-constexpr int kBackgroundVariants = 8;
-extern Surface* bgVariants[kBackgroundVariants];  // bgPicture shifted by eighths of a pixel
 
 void loadAssets();
 void releaseAssets();

@@ -140,11 +140,13 @@ void loadFont(Surface* picture, int index, int rowHeight) {
     }
     int reference = 0;
     while (reference < rowHeight && !Inked(picture, 0, reference)) ++reference;
+    // Without its mark the font still gets its glyphs, drawn from the top of the row.
     if (reference >= rowHeight) {
         LogMessageColour(1, "[ERROR] can't locate font reference point.\n", ColourRed);
-        return;
+        reference = 0;
     }
     f.referenceHeight = static_cast<uint8_t>(reference);
+    if (rowHeight < 1) return;
     const int found = ScanGlyphs(f, rowHeight) - 33;
     LogMessage(1, StrFormat("Loaded %d characters\n", found));
     if (found < kExpectedGlyphs)

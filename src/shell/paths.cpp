@@ -5,12 +5,15 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "shell/log.h"
+
 std::string baseFolder = "./";
 std::string dataFolder = "./Data/";
 std::string soundFolder = "./Sound/";
 
 namespace {
 std::string screenshotOverride;
+std::string playerOverride;
 
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
@@ -29,6 +32,27 @@ void SetBaseFolder(const std::string& folder) {
     baseFolder = WithSlash(folder.empty() ? "." : folder);
     dataFolder = baseFolder + "Data/";
     soundFolder = baseFolder + "Sound/";
+}
+
+std::string PlayerFolder() {
+    if (!playerOverride.empty()) return playerOverride;
+    return XdgFolder("XDG_DATA_HOME", ".local/share") + "zapbrik/";
+}
+
+void SetPlayerFolder(const std::string& folder) { playerOverride = folder.empty() ? "" : WithSlash(folder); }
+
+std::string PlayerFileForReading(const std::string& name) {
+    const std::string own = PlayerFolder() + name;
+    struct stat info;
+    if (stat(own.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return own;
+    return dataFolder + name;
+}
+
+std::string PlayerFileForWriting(const std::string& name) {
+    const std::string folder = PlayerFolder();
+    if (!MakeFolders(folder.substr(0, folder.size() - 1)))
+        LogMessage(1, "[WARNING] Unable to make the folder " + folder + "\n");
+    return folder + name;
 }
 
 std::string ScreenshotFolder() {

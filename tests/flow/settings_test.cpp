@@ -27,11 +27,16 @@ protected:
     void SetUp() override {
         SetBaseFolder(dir.path);
         std::filesystem::create_directory(dir.path + "Data");
+        SetPlayerFolder(dataFolder);
         OpenLogFile(dir.path + "log.txt");
         ResetGameState();
         SetDefaultSettings();
     }
-    void TearDown() override { OpenLogFile("/dev/null"); }
+    void TearDown() override {
+        SetPlayerFolder("");
+        OpenLogFile("/dev/null");
+    }
+    std::string SettingsPath() { return dir.path + "Data/settings.dat"; }
     std::string Log() { return ReadText(dir.path + "log.txt"); }
 
     // A valid record: what SaveSettings writes for the default state.
@@ -158,7 +163,24 @@ TEST_F(SettingsTest, FailedSaveKeepsTheOldFileByteForByte) {
     EXPECT_EQ(files, 1);  // no temporary file left behind
 }
 
-TEST_F(SettingsTest, SaveIntoAMissingFolderFails) {
-    SetBaseFolder(dir.path + "nowhere");
+TEST_F(SettingsTest, PlayersCopyComesFirstAndSavesGoThere) {
+    std::vector<uint8_t> shipped = DefaultRecord();  // now in Data/
+    SetPlayerFolder(dir.path + "player");
+    PutAt(shipped, 20, 2);
+    WriteFile(SettingsPath(), shipped);
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(difficulty, 2);
+    difficulty = 3;
+    ASSERT_EQ(SaveSettings(), 1);
+    EXPECT_EQ(At(ReadFile(dir.path + "player/settings.dat"), 20), 3);
+    EXPECT_EQ(At(ReadFile(SettingsPath()), 20), 2);  // the shipped file is never written
+    difficulty = 1;
+    ASSERT_EQ(LoadSettings(), 1);
+    EXPECT_EQ(difficulty, 3);
+}
+
+TEST_F(SettingsTest, SaveWhereNoFolderCanBeMadeFails) {
+    WriteText(dir.path + "file", "");
+    SetPlayerFolder(dir.path + "file/below");
     EXPECT_EQ(SaveSettings(), 0);
 }

@@ -139,12 +139,9 @@ TEST_F(FontTest, CharactersOutsideTheFontDrawNothing) {
 TEST_F(FontTest, FailedSlotsDrawNothing) {
     loadFont(nullptr, 1, 18);
     EXPECT_NE(Log().find("[ERROR] font not loaded.\n"), std::string::npos);
-    Surface* unmarked = createSurface(20, 10);
-    Fill(unmarked, 2, 4, 2, 5, Blue(31));
-    loadFont(unmarked, 2, 10);
-    EXPECT_NE(Log().find("[ERROR] can't locate font reference point.\n"), std::string::npos);
     loadFont(picture, 3, 10);
     loadFont(picture, -1, 10);
+    loadFont(picture, 2, 0);
     for (int slot : {-1, 0, 1, 2, 3}) {
         drawText(dest, "!\"#", 0, 10, slot);
         drawTextBlended(dest, "!\"#", 0, 10, slot, 0xFFFF);
@@ -152,6 +149,18 @@ TEST_F(FontTest, FailedSlotsDrawNothing) {
         EXPECT_EQ(fontLineHeight(slot), 0);
     }
     EXPECT_EQ(InkedPixels(), 0);
+}
+
+TEST_F(FontTest, PictureWithoutItsMarkStillGivesItsGlyphs) {
+    Surface* unmarked = createSurface(20, 10);
+    Fill(unmarked, 2, 4, 2, 5, Blue(31));
+    loadFont(unmarked, 2, 10);
+    EXPECT_NE(Log().find("[ERROR] can't locate font reference point.\n"), std::string::npos);
+    EXPECT_EQ(fonts[2]->referenceHeight, 0);
+    EXPECT_EQ(fonts[2]->glyphWidth['!'], 3);
+    drawText(dest, "!", 0, 10, 2);
+    EXPECT_EQ(getPixel(dest, 0, 12), packColour(31, 31, 31));  // the top of the row on the baseline
+    EXPECT_EQ(InkedPixels(), 12);
     removeSurface(unmarked);
 }
 

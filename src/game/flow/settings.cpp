@@ -9,6 +9,8 @@
 #include "sound/mixer.h"
 
 namespace {
+const char* const kSettingsName = "settings.dat";
+
 // Byte offsets of the record's fields.
 constexpr int kBindingsAt = 0;
 constexpr int kDifficultyAt = 20;
@@ -32,7 +34,7 @@ int32_t Get(const uint8_t* record, int at) {
 // Reads the whole file when it is exactly one record long.
 enum class ReadResult { Missing, WrongSize, Read };
 ReadResult ReadRecord(uint8_t* record) {
-    FILE* file = std::fopen(SettingsPath().c_str(), "rb");
+    FILE* file = std::fopen(PlayerFileForReading(kSettingsName).c_str(), "rb");
     if (!file) return ReadResult::Missing;
     // One byte more than a record tells a longer file from an exact one.
     const size_t got = std::fread(record, 1, kSettingsBytes, file);
@@ -44,8 +46,6 @@ ReadResult ReadRecord(uint8_t* record) {
     return got == kSettingsBytes && !longer ? ReadResult::Read : ReadResult::WrongSize;
 }
 }  // namespace
-
-std::string SettingsPath() { return dataFolder + "settings.dat"; }
 
 int LoadSettings() {
     uint8_t record[kSettingsBytes];
@@ -84,7 +84,7 @@ int SaveSettings() {
     Put(record, kHintsAt, hintsEnabled);
     Put(record, kMusicVolumeAt, getVolume(1));
     Put(record, kEffectsVolumeAt, getVolume(0));
-    return WriteFileAtomically(SettingsPath(), record, sizeof record) ? 1 : 0;
+    return WriteFileAtomically(PlayerFileForWriting(kSettingsName), record, sizeof record) ? 1 : 0;
 }
 
 void SetDefaultSettings() {
