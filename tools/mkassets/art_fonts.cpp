@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "canvas.h"
+#include "art_families.h"
 #include "families.h"
 #include "game/flow/layout.h"
+#include "gfx/font.h"
 #include "gfx/surface.h"
 #include "output.h"
 #include "pixel_font.h"
@@ -26,7 +28,7 @@ struct FontStyle {
 };
 
 const FontStyle kStyles[3] = {
-    {&layout::kFonts[0], Face::Title, 18, 28, 1.0f},
+    {&layout::kFonts[0], Face::Narrow, 18, 24, 1.0f},
     {&layout::kFonts[1], Face::SansBold, 9, 16, 0.0f},
     {&layout::kFonts[2], Face::Rounded, 16, 16, 1.0f},
 };
@@ -146,12 +148,40 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
                 // letters a polished, lit-from-above face.
                 int rowY = y % where.rowHeight;
                 float shade = 1.0f - 0.22f * Clamp01(static_cast<float>(rowY - 2) / static_cast<float>(where.reference));
-                float grey = static_cast<float>(FontValue(v * shade)) / 255.0f;
+                // The faintest ink keeps at least the value that made it ink.
+                uint8_t value = FontValue(v * shade);
+                if (!value) value = FontValue(v);
+                float grey = static_cast<float>(value) / 255.0f;
                 c.at(i, y) = {grey, grey, grey};
             }
         }
     setGamma(saved);
-    return WritePicture(out, where.file, c, kFontGamma);
+    if (!WritePicture(out, where.file, c, kFontGamma)) return false;
+
+    // Read it back as the start-up does and scan it with the game's own scanner:
+    // every glyph must come out where it was put, and nothing more.
+    Surface* picture = ReadBack(out, where.file, c.width, c.height, kFontGamma);
+    if (!picture) return false;
+    loadFont(picture, where.slot, where.rowHeight);
+    const Font& font = *fonts[where.slot];
+    bool good = font.referenceHeight == where.reference && font.glyphWidth[127] == 0;
+    for (size_t k = 0; k < placed.size(); k++) {
+        unsigned code = static_cast<unsigned>(33 + k);
+        if (font.glyphX[code] != placed[k].x || font.glyphWidth[code] != placed[k].width ||
+            font.glyphTop[code] + static_cast<uint16_t>(placed[k].row * where.rowHeight) != font.glyphY[code]) {
+            std::fprintf(stderr, "mkassets: %s: the scanner reads glyph '%c' at x %d, %d wide; it was drawn at x %d, %d wide\n",
+                         where.file, static_cast<int>(code), font.glyphX[code], font.glyphWidth[code], placed[k].x, placed[k].width);
+            good = false;
+            break;
+        }
+    }
+    if (font.referenceHeight != where.reference || font.glyphWidth[127] != 0)
+        std::fprintf(stderr, "mkassets: %s scans with baseline %d and %s glyph after '~'\n", where.file, font.referenceHeight,
+                     font.glyphWidth[127] ? "a" : "no");
+    delete fonts[where.slot];
+    fonts[where.slot] = nullptr;
+    removeSurface(picture);
+    return good;
 }
 
 bool WriteSmallFont(const std::string& out) {
@@ -167,11 +197,10 @@ bool WriteSmallFont(const std::string& out) {
     return WritePicture(out, "smallchars.png", c);
 }
 
+}  // namespace
+
 bool WriteFonts(const std::string& out) {
     for (const FontStyle& style : kStyles)
         if (!WriteProportionalFont(out, style)) return false;
     return WriteSmallFont(out);
 }
-}  // namespace
-
-extern const AssetFamily kFontFamily = {"fonts", WriteFonts};

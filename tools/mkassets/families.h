@@ -11,6 +11,3 @@ struct AssetFamily {
 
 // Where the hand-written sources (assets/) are.
 const std::string& AssetSourceFolder();
-
-// The families, in the order the generator runs them.
-extern const AssetFamily kFontFamily;

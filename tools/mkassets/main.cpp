@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "art_families.h"
 #include "families.h"
 
 const std::string& AssetSourceFolder() {
@@ -13,8 +14,13 @@ const std::string& AssetSourceFolder() {
 }
 
 namespace {
-const AssetFamily* const families[] = {
-    &kFontFamily,
+const AssetFamily families[] = {
+    {"fonts", WriteFonts},
+    {"power-ups", WritePowerUps},
+    {"sprite sheets", WriteSheets},
+    {"screens", WriteScreens},
+    {"splashes", WriteSplashes},
+    {"information page", WriteInfoPage},
 };
 }  // namespace
 
@@ -29,9 +35,9 @@ int main(int argc, char** argv) {
     mkdir((out + "Data").c_str(), 0755);
     mkdir((out + "Sound").c_str(), 0755);
     auto start = std::chrono::steady_clock::now();
-    for (const AssetFamily* family : families) {
-        if (!family->write(out)) {
-            std::fprintf(stderr, "mkassets: %s failed\n", family->name);
+    for (const AssetFamily& family : families) {
+        if (!family.write(out)) {
+            std::fprintf(stderr, "mkassets: %s failed\n", family.name);
             return 1;
         }
     }

@@ -4,5 +4,13 @@
 
 #include "canvas.h"
 
-// Renders assets/<name> scaled to fit w x h and composites it over c at (x, y).
+// A rendered illustration: premultiplied colour and its coverage.
+struct SvgImage {
+    Canvas colour;
+    Mask alpha;
+};
+// Renders assets/<name> scaled to fit w x h.
+SvgImage RenderSvg(const std::string& name, int w, int h);
+// Lays an illustration over c with its top-left at (x, y).
+void Composite(Canvas& c, const SvgImage& image, int x, int y);
 void DrawSvg(Canvas& c, const std::string& name, int x, int y, int w, int h);

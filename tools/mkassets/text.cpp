@@ -12,12 +12,11 @@
 namespace {
 const char* FacePath(Face face) {
     switch (face) {
-        case Face::Title: return "/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Bold.otf";
         case Face::TitleHeavy: return "/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Black.otf";
+        case Face::Narrow: return "/usr/share/fonts/opentype/urw-base35/NimbusSansNarrow-Bold.otf";
         case Face::Rounded: return "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
         case Face::Sans: return "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
         case Face::SansBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-        case Face::SansCondensedBold: return "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
         case Face::Script: return "/usr/share/fonts/opentype/lobster/lobster.otf";
     }
     return "";

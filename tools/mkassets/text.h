@@ -5,7 +5,7 @@
 
 #include "canvas.h"
 
-enum class Face { Title, TitleHeavy, Rounded, Sans, SansBold, SansCondensedBold, Script };
+enum class Face { TitleHeavy, Narrow, Rounded, Sans, SansBold, Script };
 
 // One rendered string: its mask, and where the pen started (the baseline's left
 // end) inside that mask.
