@@ -13,8 +13,12 @@ struct HighScores : ::testing::Test {
     TempDir dir;
     void SetUp() override {
         SetBaseFolder(dir.path);
+        SetPlayerFolder(dir.path + "Data/");
         std::string data = dir.path + "Data";
         ASSERT_EQ(std::system(("mkdir -p " + data).c_str()), 0);
+    }
+    void TearDown() override {
+        SetPlayerFolder("");
     }
     std::string Row(int r) { return std::string(highScoreTable + 20 * r, 20); }
 };

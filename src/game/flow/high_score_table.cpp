@@ -25,16 +25,16 @@ bool TableIsSound() {
 }
 
 void SaveTable(int32_t difficulty) {
-    if (!WriteFileAtomically(HighScorePath(difficulty), highScoreTable, kHighScoreFileChars))
+    if (!WriteFileAtomically(PlayerFileForWriting(HighScoreFileName(difficulty)), highScoreTable, kHighScoreFileChars))
         LogMessage(0, "[WARNING] Unable to save high scores.\n");
 }
 }  // namespace
 
-std::string HighScorePath(int32_t difficulty) { return StrFormat("%s%s%d.dat", dataFolder.c_str(), "Zapbrik", difficulty); }
+std::string HighScoreFileName(int32_t difficulty) { return StrFormat("%s%d.dat", "Zapbrik", difficulty); }
 
 void LoadHighScores(int32_t difficulty) {
     FillWithDots();
-    std::string path = HighScorePath(difficulty);
+    std::string path = PlayerFileForReading(HighScoreFileName(difficulty));
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         SaveTable(difficulty);

@@ -13,7 +13,8 @@ constexpr int kHighScoreShownRows = 12;
 // The table last loaded, with four spare bytes after the 25 rows.
 extern char highScoreTable[kHighScoreFileChars + 4];
 
-std::string HighScorePath(int32_t difficulty);
+// "Zapbrik1.dat" .. "Zapbrik4.dat", kept in the player's folder.
+std::string HighScoreFileName(int32_t difficulty);
 
 // Fills highScoreTable from that difficulty's file. A missing file is created
 // as 500 dots; a file of another size, or one with a character that cannot
