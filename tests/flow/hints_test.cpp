@@ -1,9 +1,13 @@
-// Hint files: tag parsing and the layout of the text in the box.
+// Hint files: tag parsing, the layout of the text and the drawn box.
 #include "game/flow/hints.h"
 
 #include <gtest/gtest.h>
 
+#include "game/flow/game_state.h"
+#include "gfx/assets.h"
 #include "gfx/surface.h"
+#include "shell/paths.h"
+#include "test_support.h"
 
 namespace {
 std::string Drawn(const HintLayout& layout) {
@@ -83,5 +87,61 @@ TEST(HintLayout, ColourCodesAndCutShortCodes) {
     // A colour code counts one character less than nothing in the word measure.
     HintLayout fit = LayoutHint(std::string(29, 'a') + " ^AAAb", 200, false);
     EXPECT_EQ(fit.glyphs[30].y, 5);
+}
+}  // namespace
+
+
+namespace {
+struct HintBox : ::testing::Test {
+    TempDir dir;
+    Surface* target = nullptr;
+    void SetUp() override {
+        SetBaseFolder(dir.path);
+        ASSERT_EQ(std::system(("mkdir -p " + dir.path + "Data").c_str()), 0);
+        target = createSurface(640, 480);
+        spritesSheet = createSurface(224, 48);
+        powerUpsSheet = createSurface(792, 108);
+        hintWidth = 200;
+        hintHeight = 100;
+    }
+    void TearDown() override {
+        removeSurface(target);
+        removeSurface(spritesSheet);
+        removeSurface(powerUpsSheet);
+    }
+};
+
+TEST_F(HintBox, AMissingFileShortensTheServeAndDrawsNothing) {
+    serveTimer = 1000;
+    DrawHint(target, 65, 100, 3);
+    EXPECT_EQ(serveTimer, 200);
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) ASSERT_EQ(getPixel(target, x, y), 0);
+}
+
+TEST_F(HintBox, TheBoxFitsItsTextFromTheNextFrameAndNarrowsOnly) {
+    WriteText(dir.path + "Data/hint4.txt", "[width|250][hint|one\ntwo\nthree]");
+    serveTimer = 1000;
+    DrawHint(target, 65, 100, 4);
+    EXPECT_EQ(serveTimer, 1000);
+    EXPECT_EQ(hintWidth, 200);
+    EXPECT_EQ(hintHeight, 12 + 16);
+    // Frame: grey along the bottom, white at the corners, the top line from x + 88.
+    const int x = 65 + 20, y = 100 + 20;
+    EXPECT_EQ(getPixel(target, x + 199, y), packColour(31, 31, 31));
+    EXPECT_EQ(getPixel(target, x + 87, y), packColour(31, 31, 31));
+    EXPECT_EQ(getPixel(target, x + 50, y), 0) << "the top line starts right of the tab";
+    EXPECT_EQ(getPixel(target, x + 50, y + 99), packColour(16, 16, 16)) << "drawn at the height of the last frame";
+    WriteText(dir.path + "Data/hint4.txt", "[width|120][hint|x]");
+    DrawHint(target, 65, 100, 4);
+    EXPECT_EQ(hintWidth, 120);
+}
+
+TEST_F(HintBox, ABoxPartlyAboveTheScreenIsClipped) {
+    WriteText(dir.path + "Data/hint5.txt", "[show|99][hint|" + std::string(300, 'w') + "]");
+    serveTimer = 1000;
+    DrawHint(target, -150, -150, 5);  // every row above or left of the screen
+    DrawHint(target, 500, -60, 5);
+    EXPECT_GT(hintHeight, 16);
 }
 }  // namespace
