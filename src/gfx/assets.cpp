@@ -2,6 +2,7 @@
 
 #include "game/flow/game_state.h"
 #include "game/flow/settings.h"
+#include "game/play/tables.h"
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
@@ -26,6 +27,7 @@ void LoadFontPicture(const char* name, int slot, int rowHeight) {
 }  // namespace
 
 void loadAssets() {
+    FillTrigTables();  // the blast frames are a constant table
     currentMode = ModeLogoSplash;
     static const char* const names[kMusicTracks] = {"coolcat.raw",       "vorpala.raw",       "percmysterya.raw",
                                                     "burningloveb.raw",  "slowbassorgan.raw", "spacemonkey.raw"};

@@ -7,6 +7,7 @@
 
 #include "art_families.h"
 #include "families.h"
+#include "sound_families.h"
 
 const std::string& AssetSourceFolder() {
     static const std::string folder = ZAPBRIK_ASSET_SOURCES;
@@ -21,6 +22,8 @@ const AssetFamily families[] = {
     {"screens", WriteScreens},
     {"splashes", WriteSplashes},
     {"information page", WriteInfoPage},
+    {"sound effects", WriteSoundEffects},
+    {"music", WriteMusic},
 };
 }  // namespace
 
