@@ -27,7 +27,7 @@ void LoadFontPicture(const char* name, int slot, int rowHeight) {
 }  // namespace
 
 void loadAssets() {
-    FillTrigTables();
+    FillTrigTables();  // the blast frames are a constant table
     currentMode = ModeLogoSplash;
     static const char* const names[kMusicTracks] = {"coolcat.raw",       "vorpala.raw",       "percmysterya.raw",
                                                     "burningloveb.raw",  "slowbassorgan.raw", "spacemonkey.raw"};

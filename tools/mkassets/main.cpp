@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "art_families.h"
 #include "families.h"
+#include "sound_families.h"
 
 const std::string& AssetSourceFolder() {
     static const std::string folder = ZAPBRIK_ASSET_SOURCES;
@@ -14,7 +16,14 @@ const std::string& AssetSourceFolder() {
 
 namespace {
 const AssetFamily families[] = {
-    {"placeholder", [](const std::string&) { return true; }},
+    {"fonts", WriteFonts},
+    {"power-ups", WritePowerUps},
+    {"sprite sheets", WriteSheets},
+    {"screens", WriteScreens},
+    {"splashes", WriteSplashes},
+    {"information page", WriteInfoPage},
+    {"sound effects", WriteSoundEffects},
+    {"music", WriteMusic},
 };
 }  // namespace
 
