@@ -11,6 +11,7 @@
 
 #include "families.h"
 #include "sound_families.h"
+#include "sound_readback.h"
 #include "sound_synth.h"
 #include "sound_voice.h"
 
@@ -332,7 +333,8 @@ bool WriteSoundEffects(const std::string& out) {
             return false;
         }
         Finish(s, e.rate, kEffectPeak * e.level);
-        if (!WriteRaw(out + "Sound/" + e.name, s)) return false;
+        if (!WriteRaw(out + "Sound/" + e.name, s) || !ReadBackSample(out, e.name, e.rate == kHalf, s.size(), false))
+            return false;
     }
     return true;
 }

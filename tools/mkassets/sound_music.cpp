@@ -14,6 +14,7 @@
 #include "families.h"
 #include "music_score.h"
 #include "sound_families.h"
+#include "sound_readback.h"
 #include "sound_synth.h"
 
 namespace {
@@ -143,7 +144,7 @@ void StartOnZeroCrossing(Signal& s) {
 }
 
 // Writes one track; report gets a line about it, or about what went wrong.
-bool WriteTrack(const std::string& out, const char* name, std::string* report) {
+bool WriteTrack(const std::string& out, const char* name, std::string* report, size_t* samples) {
     std::string path = AssetSourceFolder() + "/music/" + name + ".txt";
     std::ifstream in(path);
     std::stringstream text;
@@ -176,6 +177,7 @@ bool WriteTrack(const std::string& out, const char* name, std::string* report) {
                   static_cast<double>(track.size()) / kFileRate, static_cast<double>(PeakOf(track)),
                   20 * std::log10(std::max(1.0f, unlimited / kMusicCeiling)), RmsOf(track));
     *report = line;
+    *samples = track.size();
     return WriteRaw(out + "Sound/" + name + ".raw", track);
 }
 
@@ -190,9 +192,10 @@ bool WriteMusic(const std::string& out) {
     constexpr size_t kCount = std::size(kTracks);
     std::string reports[kCount];
     bool written[kCount] = {};
+    size_t samples[kCount] = {};
     std::atomic<size_t> next{0};
     auto work = [&] {
-        for (size_t i; (i = next++) < kCount;) written[i] = WriteTrack(out, kTracks[i], &reports[i]);
+        for (size_t i; (i = next++) < kCount;) written[i] = WriteTrack(out, kTracks[i], &reports[i], &samples[i]);
     };
     std::thread helper(work);
     work();
@@ -200,7 +203,7 @@ bool WriteMusic(const std::string& out) {
     bool ok = true;
     for (size_t i = 0; i < kCount; ++i) {
         std::fprintf(written[i] ? stdout : stderr, "mkassets: %s\n", reports[i].c_str());
-        ok = ok && written[i];
+        ok = ok && written[i] && ReadBackSample(out, std::string(kTracks[i]) + ".raw", true, samples[i], true);
     }
     return ok;
 }
