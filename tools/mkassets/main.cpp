@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "art_families.h"
 #include "families.h"
 #include "sound_families.h"
 
@@ -15,7 +16,12 @@ const std::string& AssetSourceFolder() {
 
 namespace {
 const AssetFamily families[] = {
-    {"placeholder", [](const std::string&) { return true; }},
+    {"fonts", WriteFonts},
+    {"power-ups", WritePowerUps},
+    {"sprite sheets", WriteSheets},
+    {"screens", WriteScreens},
+    {"splashes", WriteSplashes},
+    {"information page", WriteInfoPage},
     {"sound effects", WriteSoundEffects},
     {"music", WriteMusic},
 };
