@@ -136,7 +136,10 @@ void StartOnZeroCrossing(Signal& s) {
     for (size_t k = 1; k < search; ++k) {
         if (s[k - 1] < 0 && s[k] >= 0) {
             float step = std::fabs(s[k]) + std::fabs(s[k - 1]);
-            if (step < bestStep) bestStep = step, best = k;
+            if (step < bestStep) {
+                bestStep = step;
+                best = k;
+            }
         }
     }
     std::rotate(s.begin(), s.begin() + static_cast<long>(best), s.end());
