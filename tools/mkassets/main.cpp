@@ -6,6 +6,7 @@
 #include <string>
 
 #include "families.h"
+#include "world_families.h"
 
 const std::string& AssetSourceFolder() {
     static const std::string folder = ZAPBRIK_ASSET_SOURCES;
@@ -15,6 +16,8 @@ const std::string& AssetSourceFolder() {
 namespace {
 const AssetFamily families[] = {
     {"placeholder", [](const std::string&) { return true; }},
+    {"world scenery", WriteWorldScenery},
+    {"world blocks", WriteWorldBlocks},
 };
 }  // namespace
 
