@@ -18,6 +18,7 @@ const AssetFamily families[] = {
     {"placeholder", [](const std::string&) { return true; }},
     {"world scenery", WriteWorldScenery},
     {"world blocks", WriteWorldBlocks},
+    {"world levels", WriteWorldLevels},
 };
 }  // namespace
 

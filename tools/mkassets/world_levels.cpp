@@ -1,0 +1,36 @@
+// The 100 levels: compiled from the sources in assets/levels to "level%d.dat",
+// each checked against its world's collision map and shapes as the game loads them.
+#include <cstdio>
+#include <fstream>
+
+#include "families.h"
+#include "shell/paths.h"
+#include "world_families.h"
+#include "worlds/world_data.h"
+
+bool WriteWorldLevels(const std::string& out) {
+    std::vector<LevelSource> levels;
+    std::string error;
+    if (!ReadLevelSources(AssetSourceFolder() + "/levels", levels, error)) {
+        std::fprintf(stderr, "mkassets: %s\n", error.c_str());
+        return false;
+    }
+    SetBaseFolder(out);
+    WorldView views[5];
+    for (int world = 1; world <= 5; ++world) LoadWorldView(world, views[world - 1]);
+    bool ok = true;
+    for (const LevelSource& level : levels) {
+        for (const std::string& problem : CheckLevel(views[WorldOfLevel(level.number) - 1], level)) {
+            std::fprintf(stderr, "mkassets: level %d (%s): %s\n", level.number, level.where.c_str(), problem.c_str());
+            ok = false;
+        }
+        std::vector<uint8_t> bytes = CompileLevel(level);
+        std::ofstream file(out + "Data/level" + std::to_string(level.number) + ".dat", std::ios::binary);
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (!file) {
+            std::fprintf(stderr, "mkassets: cannot write level %d\n", level.number);
+            ok = false;
+        }
+    }
+    return ok;
+}
