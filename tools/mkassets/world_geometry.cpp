@@ -76,8 +76,8 @@ WorldShape WorldShapeAt(int world, float x, float y) {
     }
     case 3: {  // Sunken Temple: two stone buttresses, golden dunes
         s.wall = FrameDistance(x, y, 51, 13);
-        s.wall = std::min(s.wall, BoxDistance(x, y, -5, 168, 30, 214, 4));
-        s.wall = std::min(s.wall, BoxDistance(x, y, 300, 198, 335, 244, 4));
+        s.wall = std::min(s.wall, BoxDistance(x, y, -5, 226, 30, 268, 4));
+        s.wall = std::min(s.wall, BoxDistance(x, y, 300, 246, 335, 288, 4));
         s.sand = CornerSand(x, y, 60, 100, 56, 100, 61);
         break;
     }

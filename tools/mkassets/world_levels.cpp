@@ -20,10 +20,11 @@ bool WriteWorldLevels(const std::string& out) {
     for (int world = 1; world <= 5; ++world) LoadWorldView(world, views[world - 1]);
     bool ok = true;
     for (const LevelSource& level : levels) {
-        for (const std::string& problem : CheckLevel(views[WorldOfLevel(level.number) - 1], level)) {
-            std::fprintf(stderr, "mkassets: level %d (%s): %s\n", level.number, level.where.c_str(), problem.c_str());
-            ok = false;
-        }
+        std::vector<std::string> problems = CheckLevel(views[WorldOfLevel(level.number) - 1], level);
+        for (size_t i = 0; i < problems.size() && i < 6; ++i)
+            std::fprintf(stderr, "mkassets: level %d (%s): %s\n", level.number, level.where.c_str(), problems[i].c_str());
+        if (problems.size() > 6) std::fprintf(stderr, "mkassets: level %d: and %zu more\n", level.number, problems.size() - 6);
+        ok = ok && problems.empty();
         std::vector<uint8_t> bytes = CompileLevel(level);
         std::ofstream file(out + "Data/level" + std::to_string(level.number) + ".dat", std::ios::binary);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -126,8 +126,10 @@ std::vector<std::string> CheckLevel(const WorldView& world, const LevelSource& l
             problems.push_back(name(i) + ": in the serve area");
         for (size_t j = 0; j < i; ++j)
             if (level.blocks[j].kind >= 0 && level.blocks[j].kind < static_cast<int>(world.shapes.size()) &&
-                RectsOverlap(b, level.blocks[j], world))
+                RectsOverlap(b, level.blocks[j], world)) {
                 problems.push_back(name(i) + ": overlaps " + name(j));
+                break;
+            }
     }
     if (!anyDestructible) problems.push_back("no destructible block");
     for (int y = kServeTop; y <= kServeBottom; ++y)
