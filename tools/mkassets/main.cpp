@@ -19,6 +19,7 @@ const AssetFamily families[] = {
     {"world scenery", WriteWorldScenery},
     {"world blocks", WriteWorldBlocks},
     {"world levels", WriteWorldLevels},
+    {"world hints", WriteWorldHints},
 };
 }  // namespace
 

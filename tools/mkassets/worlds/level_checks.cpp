@@ -1,5 +1,6 @@
 #include "worlds/level_checks.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -41,51 +42,56 @@ std::vector<int> UnreachableBlocks(const WorldView& world, const LevelSource& le
     const int w = world.width, h = world.height;
     std::vector<int> owner = PaintOwners(world, level);
     auto ownerAt = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? -2 : owner[static_cast<size_t>(y) * w + x]; };
-    auto centreFree = [&](int x, int y) {
-        for (int k = 0; k < 8; ++k)
-            if (ownerAt(x + kProbeX[k], y + kProbeY[k]) != -1) return false;
-        return true;
+    // free[c]: a ball centred on c touches nothing.
+    std::vector<uint8_t> free(static_cast<size_t>(w) * h, 0);
+    auto refresh = [&](int x0, int y0, int x1, int y1) {
+        for (int y = std::max(y0, 0); y <= std::min(y1, h - 1); ++y)
+            for (int x = std::max(x0, 0); x <= std::min(x1, w - 1); ++x) {
+                bool clear = true;
+                for (int k = 0; k < 8 && clear; ++k) clear = ownerAt(x + kProbeX[k], y + kProbeY[k]) == -1;
+                free[static_cast<size_t>(y) * w + x] = clear;
+            }
     };
+    refresh(0, 0, w - 1, h - 1);
+    auto isFree = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && free[static_cast<size_t>(y) * w + x]; };
     std::vector<uint8_t> seen(static_cast<size_t>(w) * h, 0);
     std::vector<uint8_t> broken(level.blocks.size(), 0);
     std::deque<std::pair<int, int>> queue;
     auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || seen[static_cast<size_t>(y) * w + x] || !centreFree(x, y)) return;
+        if (!isFree(x, y) || seen[static_cast<size_t>(y) * w + x]) return;
         seen[static_cast<size_t>(y) * w + x] = 1;
         queue.emplace_back(x, y);
     };
+    auto seenAt = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && seen[static_cast<size_t>(y) * w + x]; };
     for (int y = kServeTop + 4; y <= kServeBottom - 4; ++y)
         for (int x = kServeLeft + 4; x <= kServeRight - 4; ++x) visit(x, y);
+    const int stepX[4] = {1, -1, 0, 0}, stepY[4] = {0, 0, 1, -1};
     while (!queue.empty()) {
         auto [x, y] = queue.front();
         queue.pop_front();
-        // A destructible block next to a reachable centre breaks; the centres its
-        // pixels freed are reached again from their seen neighbours.
-        // A block is hit when a step to any neighbouring centre puts a probe on it.
-        for (int k = 0; k < 32; ++k) {
-            const int stepX[4] = {1, -1, 0, 0}, stepY[4] = {0, 0, 1, -1};
-            int j = ownerAt(x + kProbeX[k / 4] + stepX[k % 4], y + kProbeY[k / 4] + stepY[k % 4]);
-            if (j < 0 || broken[j] || level.blocks[j].kind == 0) continue;
-            broken[j] = 1;
-            const PlacedBlock& b = level.blocks[j];
-            const WorldView::Shape& shape = world.shapes[b.kind];
-            for (int v = 0; v < shape.height; ++v)
-                for (int u = 0; u < shape.width; ++u)
-                    if (ownerAt(b.x + u, b.y + v) == j) owner[static_cast<size_t>(b.y + v) * w + b.x + u] = -1;
-            for (int cy = b.y - 4; cy <= b.y + shape.height + 4; ++cy)
-                for (int cx = b.x - 4; cx <= b.x + shape.width + 4; ++cx) {
-                    if (cx < 0 || cy < 0 || cx >= w || cy >= h || seen[static_cast<size_t>(cy) * w + cx]) continue;
-                    bool nearSeen = (cx > 0 && seen[static_cast<size_t>(cy) * w + cx - 1]) ||
-                                    (cx + 1 < w && seen[static_cast<size_t>(cy) * w + cx + 1]) ||
-                                    (cy > 0 && seen[static_cast<size_t>(cy - 1) * w + cx]) ||
-                                    (cy + 1 < h && seen[static_cast<size_t>(cy + 1) * w + cx]);
-                    if (nearSeen) visit(cx, cy);
-                }
+        // A block is hit when a step to a neighbouring centre puts a probe on it.
+        for (int s = 0; s < 4; ++s) {
+            int nx = x + stepX[s], ny = y + stepY[s];
+            if (isFree(nx, ny)) continue;
+            for (int k = 0; k < 8; ++k) {
+                int j = ownerAt(nx + kProbeX[k], ny + kProbeY[k]);
+                if (j < 0 || broken[j] || level.blocks[j].kind == 0) continue;
+                // The block breaks; the centres its pixels freed are reached
+                // again from their seen neighbours.
+                broken[j] = 1;
+                const PlacedBlock& b = level.blocks[j];
+                const WorldView::Shape& shape = world.shapes[b.kind];
+                for (int v = 0; v < shape.height; ++v)
+                    for (int u = 0; u < shape.width; ++u)
+                        if (ownerAt(b.x + u, b.y + v) == j) owner[static_cast<size_t>(b.y + v) * w + b.x + u] = -1;
+                refresh(b.x - 4, b.y - 4, b.x + shape.width + 4, b.y + shape.height + 4);
+                for (int cy = b.y - 4; cy <= b.y + shape.height + 4; ++cy)
+                    for (int cx = b.x - 4; cx <= b.x + shape.width + 4; ++cx)
+                        if (seenAt(cx - 1, cy) || seenAt(cx + 1, cy) || seenAt(cx, cy - 1) || seenAt(cx, cy + 1))
+                            visit(cx, cy);
+            }
         }
-        visit(x + 1, y);
-        visit(x - 1, y);
-        visit(x, y + 1);
-        visit(x, y - 1);
+        for (int s = 0; s < 4; ++s) visit(x + stepX[s], y + stepY[s]);
     }
     std::vector<int> unreachable;
     for (size_t i = 0; i < level.blocks.size(); ++i)
