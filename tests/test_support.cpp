@@ -9,6 +9,20 @@
 #include <fstream>
 #include <sstream>
 
+namespace {
+// Tests never touch the machine's desktop, sound or the player's own folders.
+struct TestEnvironment {
+    TestEnvironment() {
+        const std::string home = std::string(ZAPBRIK_BUILD_DIR) + "/test-home";
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
+        setenv("XDG_PICTURES_DIR", (home + "/pictures").c_str(), 1);
+        setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+    }
+} testEnvironment;
+}  // namespace
+
 TempDir::TempDir() {
     char pattern[] = "/tmp/zapbrik-test-XXXXXX";
     const char* made = mkdtemp(pattern);

@@ -157,7 +157,9 @@ bool DecodeJpeg(JpegReader& r) {
         jpeg_read_scanlines(&r.info, &row, 1);
     }
     jpeg_finish_decompress(&r.info);
-    return true;
+    // Data that ran out or was corrupt is only a warning to the decoder (it fills
+    // in grey); for the game it is a picture that failed part-way.
+    return r.manager.num_warnings == 0;
 }
 }  // namespace
 

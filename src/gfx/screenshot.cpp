@@ -6,30 +6,19 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 #include "shell/log.h"
+#include "shell/paths.h"
 
 int32_t screenshotCounter = 0;
 
 namespace {
-std::string folderOverride;
-
 void Put16(std::vector<uint8_t>& out, size_t at, uint32_t v) {
     out[at] = static_cast<uint8_t>(v);
     out[at + 1] = static_cast<uint8_t>(v >> 8);
 }
 void Put32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-bool MakeFolders(const std::string& path) {
-    for (size_t at = 1; at <= path.size(); ++at) {
-        if (at != path.size() && path[at] != '/') continue;
-        std::string part = path.substr(0, at);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-    }
-    return true;
 }
 
 bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
@@ -43,16 +32,6 @@ bool WriteAll(int fd, const std::vector<uint8_t>& bytes) {
     return true;
 }
 }  // namespace
-
-std::string ScreenshotFolder() {
-    if (!folderOverride.empty()) return folderOverride;
-    if (const char* pictures = std::getenv("XDG_PICTURES_DIR"); pictures && *pictures)
-        return std::string(pictures) + "/Zapbrik";
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/Pictures/Zapbrik";
-}
-
-void SetScreenshotFolder(const std::string& folder) { folderOverride = folder; }
 
 std::vector<uint8_t> EncodeBmp(const Surface* surface) {
     const uint32_t w = static_cast<uint32_t>(surface->width), h = static_cast<uint32_t>(surface->height);
@@ -92,7 +71,7 @@ std::string saveScreenshot() {
     if (!MakeFolders(folder)) return "";
     // Find the first number not yet taken; an existing file is never replaced.
     for (int tries = 0; tries < 100000; ++tries) {
-        std::string path = StrFormat("%s/Zapbrik%d.BMP", folder.c_str(), screenshotCounter);
+        std::string path = StrFormat("%sZapbrik%d.BMP", folder.c_str(), screenshotCounter);
         int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
         if (fd < 0) {
             if (errno != EEXIST) return "";

@@ -1,5 +1,5 @@
 // The screenshot key's writer: the back surface as an uncompressed 24-bit BMP,
-// "Zapbrik<n>.BMP" in the player's pictures folder. A number already taken is
+// "Zapbrik<n>.BMP" in the player's pictures folder (ScreenshotFolder). A number already taken is
 // skipped, so no earlier screenshot is ever overwritten.
 #pragma once
 #include <cstdint>
@@ -9,10 +9,6 @@
 #include "gfx/surface.h"
 
 extern int32_t screenshotCounter;
-
-// The folder screenshots go to: $XDG_PICTURES_DIR/Zapbrik, else ~/Pictures/Zapbrik.
-std::string ScreenshotFolder();
-void SetScreenshotFolder(const std::string& folder);  // for tests
 
 // The whole file for a surface: headers and bottom-up rows.
 std::vector<uint8_t> EncodeBmp(const Surface* surface);

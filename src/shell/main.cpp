@@ -8,6 +8,7 @@
 #include "shell/paths.h"
 #include "shell/platform.h"
 #include "shell/script.h"
+#include "shell/sdl_audio.h"
 #include "shell/sdl_platform.h"
 #include "shell/startup.h"
 
@@ -30,7 +31,11 @@ int main(int argc, char** argv) {
         logVerbosity = 1;
         SetLogEcho(true);
     }
+    const std::string logPath = LogFilePath();
+    if (!MakeFolders(logPath.substr(0, logPath.rfind('/'))) || !OpenLogFile(logPath))
+        LogMessage(1, "[WARNING] Unable to open the log file " + logPath + "\n");
     SetBaseFolder(options.dataDir.empty() ? ExecutableFolder() : options.dataDir);
+    if (!options.dataDir.empty()) SetPlayerFolder(dataFolder);
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
         std::fprintf(stderr, "zapbrik: script error: %s\n", error.c_str());
         return 2;
@@ -38,12 +43,16 @@ int main(int argc, char** argv) {
 
     if (options.headless) {
         UseHeadlessPlatform();
-    } else if (!StartSdlPlatform(SdlOptions{options.window})) {
+    } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
         if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
             HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
         return 1;
     }
+    if (!options.headless) StartSdlSound();
     int code = RunGame(options);
-    if (!options.headless) StopSdlPlatform();
+    if (!options.headless) {
+        StopSdlSound();
+        StopSdlPlatform();
+    }
     return code;
 }

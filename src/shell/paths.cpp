@@ -1,12 +1,75 @@
 #include "shell/paths.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "shell/log.h"
+
 std::string baseFolder = "./";
 std::string dataFolder = "./Data/";
 std::string soundFolder = "./Sound/";
 
+namespace {
+std::string screenshotOverride;
+std::string playerOverride;
+
+std::string WithSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+// An XDG folder from the environment, else the given folder under $HOME.
+std::string XdgFolder(const char* variable, const char* fallback) {
+    if (const char* value = std::getenv(variable); value && *value == '/') return WithSlash(value);
+    const char* home = std::getenv("HOME");
+    return WithSlash(std::string(home && *home ? home : ".") + "/" + fallback);
+}
+}  // namespace
+
 void SetBaseFolder(const std::string& folder) {
-    baseFolder = folder.empty() ? "./" : folder;
-    if (baseFolder.back() != '/') baseFolder += '/';
+    baseFolder = WithSlash(folder.empty() ? "." : folder);
     dataFolder = baseFolder + "Data/";
     soundFolder = baseFolder + "Sound/";
+}
+
+std::string PlayerFolder() {
+    if (!playerOverride.empty()) return playerOverride;
+    return XdgFolder("XDG_DATA_HOME", ".local/share") + "zapbrik/";
+}
+
+void SetPlayerFolder(const std::string& folder) { playerOverride = folder.empty() ? "" : WithSlash(folder); }
+
+std::string PlayerFileForReading(const std::string& name) {
+    const std::string own = PlayerFolder() + name;
+    struct stat info;
+    if (stat(own.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return own;
+    return dataFolder + name;
+}
+
+std::string PlayerFileForWriting(const std::string& name) {
+    const std::string folder = PlayerFolder();
+    if (!MakeFolders(folder.substr(0, folder.size() - 1)))
+        LogMessage(1, "[WARNING] Unable to make the folder " + folder + "\n");
+    return folder + name;
+}
+
+std::string ScreenshotFolder() {
+    if (!screenshotOverride.empty()) return screenshotOverride;
+    return XdgFolder("XDG_PICTURES_DIR", "Pictures") + "Zapbrik/";
+}
+
+std::string LogFilePath() { return XdgFolder("XDG_STATE_HOME", ".local/state") + "zapbrik/zapbrik.log"; }
+
+void SetScreenshotFolder(const std::string& folder) { screenshotOverride = folder.empty() ? "" : WithSlash(folder); }
+
+bool MakeFolders(const std::string& path) {
+    for (size_t at = 1; at <= path.size(); ++at) {
+        if (at != path.size() && path[at] != '/') continue;
+        std::string part = path.substr(0, at);
+        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }

@@ -1,4 +1,4 @@
-// Where the game's files live. Every folder name ends with '/'.
+// Where the game's files live, all in one place. Every folder name ends with '/'.
 #pragma once
 #include <string>
 
@@ -8,3 +8,24 @@ extern std::string soundFolder;  // samples
 
 // Sets the base folder (a trailing '/' is added when missing) and the two below it.
 void SetBaseFolder(const std::string& folder);
+
+// The player's own files (settings, high scores, edited levels) live in the
+// player's folder: $XDG_DATA_HOME/zapbrik/, else ~/.local/share/zapbrik/. With
+// --data everything, reading and writing, stays in that folder's Data/.
+std::string PlayerFolder();
+void SetPlayerFolder(const std::string& folder);  // "" restores the default
+// The player's copy when there is one, else the shipped file in Data/.
+std::string PlayerFileForReading(const std::string& name);
+// Where a player's file is written; the folder is made on first use. A warning
+// is logged when it cannot be made (the save then fails as any failed save does).
+std::string PlayerFileForWriting(const std::string& name);
+
+// Screenshots: $XDG_PICTURES_DIR/Zapbrik/, else ~/Pictures/Zapbrik/.
+std::string ScreenshotFolder();
+// The debug log file: $XDG_STATE_HOME/zapbrik/zapbrik.log, else ~/.local/state/zapbrik/zapbrik.log.
+std::string LogFilePath();
+// Tests point these elsewhere; an empty string restores the default.
+void SetScreenshotFolder(const std::string& folder);
+
+// Creates a folder and the folders above it; true when it exists afterwards.
+bool MakeFolders(const std::string& path);

@@ -7,12 +7,15 @@
 #include <fcntl.h>
 
 #include <cstring>
+#include <vector>
 
+#include "game/flow/game_state.h"
 #include "shell/display.h"
 #include "shell/events.h"
 #include "shell/log.h"
 #include "shell/loop.h"
 #include "shell/platform.h"
+#include "shell/sdl_gamepad.h"
 #include "shell/sdl_input.h"
 
 namespace {
@@ -20,6 +23,28 @@ SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
 int instanceSocket = -1;
+// What the window shows now. A present of the same picture is skipped unless the
+// window system asked for a redraw, so a still screen costs next to nothing.
+uint16_t shown[kScreenWidth * kScreenHeight];
+bool redrawNeeded = true;
+GamepadState gamepad;
+SDL_Keycode swallowedKeyUp = SDLK_UNKNOWN;  // the release of a key the window itself used
+
+// Alt+Enter and F11 switch between borderless desktop fullscreen and the window,
+// at any time; the game never sees those keys.
+bool IsFullscreenToggle(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN) return false;
+    SDL_Keycode key = event.key.keysym.sym;
+    return key == SDLK_F11 || ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT));
+}
+
+void ToggleFullscreen() {
+    bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    redrawNeeded = true;
+}
+
+void Deliver(const GameInputEvent& in) { TranslateInput(in.message, in.wParam, in.lParam, in.character); }
 
 // One copy a user: an abstract socket named after the game and the user. A second
 // copy pokes the first, which raises its window.
@@ -64,21 +89,63 @@ void SdlWait(int64_t deadline) {
     SDL_WaitEventTimeout(nullptr, static_cast<int>(ms > 100 ? 100 : ms));
 }
 
+void SdlWarp(int x, int y);
+
 void SdlPump() {
     AnswerOtherCopies();
     SDL_Event event;
+    std::vector<GameInputEvent> padEvents;
     while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_QUIT) {
-            RequestClose();
+        switch (event.type) {
+            case SDL_QUIT:
+                RequestClose();
+                continue;
+            case SDL_WINDOWEVENT:
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                redrawNeeded = true;
+                continue;
+            case SDL_CONTROLLERDEVICEADDED:
+            case SDL_CONTROLLERDEVICEREMOVED:
+                HandleControllerDevice(event);
+                continue;
+            case SDL_CONTROLLERBUTTONDOWN:
+            case SDL_CONTROLLERBUTTONUP:
+            case SDL_CONTROLLERAXISMOTION:
+                padEvents.clear();
+                TranslateGamepadEvent(event, keyBindings, mouseX, mouseY, gamepad, padEvents);
+                for (const GameInputEvent& in : padEvents) Deliver(in);
+                continue;
+            default:
+                break;
+        }
+        if (IsFullscreenToggle(event)) {
+            ToggleFullscreen();
+            swallowedKeyUp = event.key.keysym.sym;
+            continue;
+        }
+        if (event.type == SDL_KEYUP && event.key.keysym.sym == swallowedKeyUp) {
+            swallowedKeyUp = SDLK_UNKNOWN;
             continue;
         }
         GameInputEvent in;
-        if (TranslateSdlEvent(event, SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr), in))
-            TranslateInput(in.message, in.wParam, in.lParam, in.character);
+        if (TranslateSdlEvent(event, SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr), in)) Deliver(in);
+    }
+    GameInputEvent move;
+    if (GamepadPointerStep(gamepad, mouseX, mouseY, move)) {
+        Deliver(move);
+        SdlWarp(mouseX, mouseY);
     }
 }
 
 void SdlPresent(const uint16_t* pixels) {
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) {
+        redrawNeeded = true;  // nothing is shown while minimised; redraw on the way back
+        return;
+    }
+    if (!redrawNeeded && std::memcmp(shown, pixels, sizeof shown) == 0) return;
+    std::memcpy(shown, pixels, sizeof shown);
+    redrawNeeded = false;
     SDL_UpdateTexture(texture, nullptr, pixels, kScreenWidth * sizeof(uint16_t));
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture, nullptr, nullptr);
@@ -122,18 +189,23 @@ bool StartSdlPlatform(const SdlOptions& options) {
         LogMessageColour(1, "[ERROR] Application already running", ColourRed);
         return false;
     }
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_GAMECONTROLLER) != 0) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    Uint32 flags = options.window ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window = SDL_CreateWindow("Zapbrik", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * 2,
-                              kScreenHeight * 2, flags);
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (!options.window) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    const int scale = options.scale > 0 ? options.scale : 2;
+    window = SDL_CreateWindow("Zapbrik", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
+                              kScreenHeight * scale, flags);
     if (window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     if (window && !renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     if (renderer) {
+        // The picture keeps its aspect ratio (letterboxed); --scale asks for
+        // whole multiples only, for crisp pixels.
         SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
+        if (options.scale > 0) SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
         texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
                                     kScreenHeight);
     }

@@ -5,7 +5,8 @@
 #include <string>
 
 struct SdlOptions {
-    bool window = false;  // a 2x window instead of desktop fullscreen
+    bool window = false;  // a window instead of desktop fullscreen
+    int scale = 0;        // window size and whole-number scaling; 0: a 2x window, smooth fit
 };
 
 // Opens the window and installs the SDL platform. Returns false when no window

@@ -7,6 +7,7 @@
 #include "game/flow/game_state.h"
 #include "gfx/assets.h"
 #include "gfx/surface.h"
+#include "shell/audio_file.h"
 #include "shell/display.h"
 #include "shell/log.h"
 #include "shell/loop.h"
@@ -44,10 +45,22 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
                 return false;
             }
             o.ticks = static_cast<uint32_t>(n);
+        } else if (arg == "--scale") {
+            std::string text;
+            if (!value(text)) return false;
+            if (text.size() != 1 || text[0] < '1' || text[0] > '8') {
+                error = "--scale needs a whole number from 1 to 8";
+                return false;
+            }
+            o.scale = text[0] - '0';
         } else {
             error = "unknown option " + arg;
             return false;
         }
+    }
+    if (!o.audioOut.empty() && !o.headless) {
+        error = "--audio-out needs --headless";
+        return false;
     }
     return true;
 }
@@ -55,6 +68,7 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
 std::string UsageText() {
     return "Usage: zapbrik [options]\n"
            "  --window          play in a window instead of fullscreen\n"
+           "  --scale N         whole-number scaling (window size 640N x 480N)\n"
            "  --data DIR        folder holding Data/ and Sound/\n"
            "  --convert-levels  rewrite all 100 level files and quit\n"
            "  --verbose         record the debug log and echo it to stderr\n"
@@ -91,6 +105,10 @@ int RunGame(const LaunchOptions& options) {
     setGamma(128);
     FillDisplayInfo();
     platform.pumpEvents();
+    // A headless run's sound goes to the WAV file; the desktop game has opened
+    // its device before this.
+    const bool audioFile = options.headless && !options.audioOut.empty();
+    if (audioFile && !StartAudioFile(options.audioOut)) LogMessageColour(1, "[ERROR] Sound Init Failed.\n", ColourRed);
 
     backSurface = createSurface(displayInfo.width, displayInfo.height);
     fillSurface(backSurface, 0);
@@ -106,5 +124,6 @@ int RunGame(const LaunchOptions& options) {
 
     RunMainLoop(GameLoopRoutines());
     releaseAssets();
+    if (audioFile) FinishAudioFile();
     return 0;
 }

@@ -15,6 +15,7 @@ struct LaunchOptions {
     std::string scriptPath;  // --script
     std::string audioOut;    // --audio-out
     uint32_t ticks = 0;      // --ticks, 0 = no limit
+    int scale = 0;           // --scale: whole-number scaling, 1..8
 };
 
 // Returns false with a message for an unknown option or a bad value.

@@ -39,16 +39,22 @@ extern int32_t groupCount;
 extern int64_t lastMixTime;
 extern int32_t soundEnabled;
 
+// The device output (SDL) opens and starts the sound; prepareMixer is the part of
+// opening that every output shares: the mix clock and the starting volumes.
 int openSound(int probeOnly);
 void startSound();
-// Mixes one buffer of kMixBufferSamples samples into out.
+void prepareMixer();
+// Mixes one buffer of kMixBufferSamples samples into out. The output calls it
+// with the audio lock held.
 void mixBuffer(int16_t* out);
 
 void playSound(int id);
 void playSoundEx(int id, int looping);
 void playSoundMany(int id, int looping);
-void removeVoice(int index);
+void removeVoice(int index);  // the caller holds the audio lock
 void unloadSound(int id);
+// Puts sample into slot id, ending the slot's voices and freeing its old data.
+void replaceSound(int id, const SoundSample& sample);
 void setVolume(int group, int volume);
 int getVolume(int group);
 void resetLoopEnd(int id);

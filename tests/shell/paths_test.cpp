@@ -1,0 +1,57 @@
+// Where files are looked for and written: the player's folder first, then the
+// shipped Data/.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "shell/paths.h"
+#include "test_support.h"
+
+namespace {
+struct PathsTest : ::testing::Test {
+    TempDir dir;
+    std::string saved = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    void SetUp() override {
+        SetBaseFolder(dir.path + "game");
+        MakeFolders(dir.path + "game/Data");
+        setenv("XDG_DATA_HOME", (dir.path + "xdg").c_str(), 1);
+        SetPlayerFolder("");
+    }
+    void TearDown() override {
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+        SetBaseFolder(".");
+    }
+};
+
+TEST_F(PathsTest, ThePlayersCopyShadowsTheShippedFile) {
+    EXPECT_EQ(PlayerFolder(), dir.path + "xdg/zapbrik/");
+    WriteText(dir.path + "game/Data/level3.dat", "shipped");
+    EXPECT_EQ(PlayerFileForReading("level3.dat"), dir.path + "game/Data/level3.dat");
+    std::string own = PlayerFileForWriting("level3.dat");  // makes the folder on first use
+    EXPECT_EQ(own, dir.path + "xdg/zapbrik/level3.dat");
+    WriteText(own, "edited");
+    EXPECT_EQ(ReadText(PlayerFileForReading("level3.dat")), "edited");
+    EXPECT_EQ(ReadText(dir.path + "game/Data/level3.dat"), "shipped");  // never written to
+}
+
+TEST_F(PathsTest, DataOptionKeepsEverythingInOneFolderAndDefaultsUseHome) {
+    SetPlayerFolder(dataFolder);
+    EXPECT_EQ(PlayerFileForWriting("settings.dat"), dir.path + "game/Data/settings.dat");
+    SetPlayerFolder("");
+    unsetenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(PlayerFolder(), std::string(home) + "/.local/share/zapbrik/");
+    setenv("XDG_DATA_HOME", "relative/is/ignored", 1);
+    EXPECT_EQ(PlayerFolder(), std::string(home) + "/.local/share/zapbrik/");
+}
+
+TEST_F(PathsTest, AnUnwritablePlayerFolderStillGivesAPath) {
+    WriteText(dir.path + "blocker", "a file where the folder should be");
+    SetPlayerFolder(dir.path + "blocker/zapbrik");
+    EXPECT_EQ(PlayerFileForWriting("settings.dat"), dir.path + "blocker/zapbrik/settings.dat");
+    EXPECT_FALSE(MakeFolders(dir.path + "blocker/zapbrik"));
+    SetPlayerFolder("");
+}
+}  // namespace
