@@ -1,8 +1,15 @@
 #include "gfx/assets.h"
 
 #include "game/flow/game_state.h"
+#include "game/play/tables.h"
+
+Surface* spritesSheet;
+Surface* iconsSheet;
+Surface* powerUpsSheet;
+Surface* workSurface;
 
 void loadAssets() {
+    FillTrigTables();
     currentMode = ModeLogoSplash;
     static const char* const names[kMusicTracks] = {"coolcat.raw",       "vorpala.raw",       "percmysterya.raw",
                                                     "burningloveb.raw",  "slowbassorgan.raw", "spacemonkey.raw"};

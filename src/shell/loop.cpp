@@ -11,6 +11,7 @@
 #include "shell/platform.h"
 
 int32_t quitRequested = 0;
+int32_t programExitStatus = 0;
 int32_t previousMode = 0;
 int32_t presentStarted = 0;
 int64_t ticksPerSecond = 0;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 extern int32_t quitRequested;
+extern int32_t programExitStatus;  // what the program returns once the loop ends
 extern int32_t previousMode;
 extern int32_t presentStarted;
 extern int64_t ticksPerSecond;

@@ -125,5 +125,5 @@ int RunGame(const LaunchOptions& options) {
     RunMainLoop(GameLoopRoutines());
     releaseAssets();
     if (audioFile) FinishAudioFile();
-    return 0;
+    return programExitStatus;
 }

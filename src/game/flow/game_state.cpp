@@ -21,6 +21,7 @@ int32_t modeFrameCount;
 int32_t backgroundScroll;
 int32_t splashTimer;
 int32_t shakeAmount;
+int32_t shakeX, shakeY;
 
 int32_t optUnlimitedLives;
 int32_t optUnlockAllLevels;
@@ -58,6 +59,7 @@ void ResetGameState() {
     backgroundScroll = 0;
     splashTimer = 0;
     shakeAmount = 0;
+    shakeX = shakeY = 0;
     optUnlimitedLives = optUnlockAllLevels = optFatPaddle = 0;
     optMaxPowerUp = optSeePowerUps = optDisableDebris = 0;
     for (auto& name : musicTrackNames) name = nullptr;

@@ -45,6 +45,7 @@ extern int32_t modeFrameCount;
 extern int32_t backgroundScroll;
 extern int32_t splashTimer;
 extern int32_t shakeAmount;
+extern int32_t shakeX, shakeY;  // the playfield's displacement by the shake
 
 // Options of the information page's hidden panel; not saved.
 extern int32_t optUnlimitedLives;

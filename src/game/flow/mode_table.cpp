@@ -1,6 +1,7 @@
 #include "game/flow/mode_table.h"
 
 #include "game/flow/game_state.h"
+#include "game/play/level_convert.h"
 
 namespace {
 const ModeRoutines rows[] = {
@@ -19,7 +20,7 @@ const ModeRoutines rows[] = {
     {ModeNewGame, nullptr, nullptr, nullptr, nullptr, nullptr},
     {ModeGameOver, nullptr, nullptr, nullptr, nullptr, nullptr},
     {ModeLevelEditor, nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ModeConvertLevels, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {ModeConvertLevels, nullptr, nullptr, nullptr, DrawConvertLevels, nullptr},
 };
 }  // namespace
 

@@ -3,6 +3,10 @@
 #include <cstdio>
 
 #include "game/flow/game_state.h"
+#include "game/play/balls.h"
+#include "game/play/debris.h"
+#include "game/play/level.h"
+#include "game/play/paddle.h"
 #include "shell/random.h"
 
 std::string StateDumpText() {
@@ -19,6 +23,14 @@ std::string StateDumpText() {
     line("lives", lives);
     line("level", currentLevel);
     line("difficulty", difficulty);
+    line("balls", ballCount);
+    line("blocks", levelBlockCount);
+    line("indestructible", indestructibleCount);
+    line("debris", debrisCount);
+    line("paddle_x", paddleX);
+    line("paddle_y", paddleY);
+    line("paddle_half_width", paddleHalfWidth);
+    line("zone_height", paddleZoneHeight);
     line("serve_timer", serveTimer);
     line("game_in_progress", gameInProgress);
     line("rand_state", randState);

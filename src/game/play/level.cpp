@@ -1,0 +1,231 @@
+#include "game/play/level.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <bit>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "game/flow/game_state.h"
+#include "game/play/balls.h"
+#include "game/play/block_set.h"
+#include "game/play/debris.h"
+#include "gfx/assets.h"
+#include "gfx/blit.h"
+#include "gfx/picture.h"
+#include "shell/log.h"
+#include "shell/paths.h"
+
+static_assert(std::endian::native == std::endian::little, "level records are read as they lie in memory");
+
+LevelBlock levelBlocks[kMaxLevelBlocks];
+int32_t levelBlockCount;
+int32_t indestructibleCount;
+
+Surface* collisionMap;
+Surface* sceneryView;
+Surface* sceneryPristine;
+Surface* playfieldImage;
+Surface* blockSetImage;
+
+std::string LevelFilePath(int level) { return StrFormat("%slevel%d.dat", dataFolder.c_str(), level); }
+
+void ApplyColourVariant(Surface* surface, int variant) {
+    if (!surface || variant == 0) return;
+    for (int y = 0; y < surface->height; ++y) {
+        for (int x = 0; x < surface->width; ++x) {
+            uint16_t* p = pixelAddress(surface, x, y);
+            int r, g, b;
+            unpackColour(*p, r, g, b);
+            switch (variant) {
+                case 1: *p = packColour(r, b, g); break;
+                case 2: *p = packColour(g, r, b); break;
+                case 3: *p = packColour(b, r, g); break;
+                case 4: *p = packColour(b, g, r); break;
+                default: break;
+            }
+        }
+    }
+}
+
+bool ReadLevelFile(int level) {
+    levelBlockCount = 0;
+    const std::string path = LevelFilePath(level);
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    std::fclose(file);
+    size_t count = bytes.size() / kLevelRecordBytes;
+    if (count > kMaxLevelBlocks) {
+        LogMessage(1, StrFormat("[WARNING] level%d.dat holds more than %d blocks; the rest is ignored\n", level,
+                                kMaxLevelBlocks));
+        count = kMaxLevelBlocks;
+    }
+    std::memcpy(levelBlocks, bytes.data(), count * kLevelRecordBytes);
+    levelBlockCount = static_cast<int32_t>(count);
+    return true;
+}
+
+void PruneByDepth() {
+    const int limit = collisionMap->height - 60;
+    for (int i = 0; i < levelBlockCount;) {
+        if (levelBlocks[i].y > limit) RemoveLevelBlock(i);
+        else ++i;
+    }
+}
+
+namespace {
+// A block survives only where its rectangle, and the same rectangle 40 rows
+// lower, are free in the collision map. Outside the map counts as free.
+bool SitsOnScenery(const LevelBlock& b) {
+    for (int i = 0; i < b.width; ++i)
+        for (int j = 0; j < b.height; ++j)
+            if (getPixel(collisionMap, b.x + i, b.y + j) || getPixel(collisionMap, b.x + i, b.y + j + 40)) return true;
+    return false;
+}
+}  // namespace
+
+void PruneByScenery() {
+    for (int i = 0; i < levelBlockCount;) {
+        if (SitsOnScenery(levelBlocks[i])) RemoveLevelBlock(i);
+        else ++i;
+    }
+}
+
+void CountIndestructible() {
+    indestructibleCount = 0;
+    for (int i = 0; i < levelBlockCount; ++i)
+        if (levelBlocks[i].kind == 0) ++indestructibleCount;
+}
+
+void LoadLevelPictures(int level, int set) {
+    musicWanted = (level + 1) % 6;
+    const int variant = ColourVariantOf(level);
+    loadPicture(StrFormat("scheme%d.png", set), collisionMap);
+    loadPicture(StrFormat("scheme%dv.png", set), sceneryView);
+    if (blockSetImage) removeSurface(blockSetImage);
+    loadPicture(StrFormat("blocks%d.png", set), blockSetImage);
+    LoadBlockSet(set);
+    ApplyColourVariant(sceneryView, variant);
+    ApplyColourVariant(blockSetImage, variant);
+    if (workSurface) centerSurface(workSurface, sceneryView);
+}
+
+int LoadLevel(int level) {
+    LoadLevelPictures(level, PictureSetOf(level));
+    if (!ReadLevelFile(level)) return 1;
+    PruneByDepth();
+    PruneByScenery();
+    CountIndestructible();
+    debrisCount = 0;
+    ballCount = 0;
+    return 1;
+}
+
+namespace {
+bool WriteAll(int fd, const void* data, size_t size) {
+    const uint8_t* p = static_cast<const uint8_t*>(data);
+    while (size > 0) {
+        ssize_t n = ::write(fd, p, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Writes the block list next to the level file and renames it into place, so a
+// failed or interrupted save leaves the old level whole.
+bool WriteLevelAtomically(const std::string& path) {
+    std::string temp = path + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (int i = 0; i < levelBlockCount && ok; ++i) {
+        LevelBlock record = levelBlocks[i];
+        std::memset(record.reserved, 0, sizeof record.reserved);
+        ok = WriteAll(fd, &record, sizeof record);
+    }
+    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+}  // namespace
+
+bool SaveLevel(int level) {
+    if (WriteLevelAtomically(LevelFilePath(level))) return true;
+    LogMessageColour(1, "[ERROR] Unable to save level.\n", ColourRed);
+    return false;
+}
+
+bool UnloadLevel() {
+    ballCount = 0;
+    struct Owned {
+        Surface** surface;
+        const char* message;
+    };
+    const Owned owned[] = {
+        {&collisionMap, "Level Already Unloaded (scheme)\n"},
+        {&sceneryView, "Level Already Unloaded (schemev)\n"},
+        {&sceneryPristine, "Level Already Unloaded (schemev2)\n"},
+        {&blockSetImage, "Level Already Unloaded (blocks)\n"},
+    };
+    bool all = true;
+    for (const Owned& o : owned) {
+        if (*o.surface) {
+            removeSurface(*o.surface);
+        } else {
+            LogMessageColour(1, o.message, ColourRed);
+            all = false;
+        }
+    }
+    if (!all) return false;
+    blockDescCount = 0;
+    levelBlockCount = 0;
+    return true;
+}
+
+void AddLevelBlock(int x, int y, int kind, int powerUp) {
+    if (levelBlockCount >= kMaxLevelBlocks || kind < 0 || kind >= blockDescCount) return;
+    LevelBlock& b = levelBlocks[levelBlockCount++];
+    b = LevelBlock{};
+    b.x = static_cast<uint16_t>(x);
+    b.y = static_cast<uint16_t>(y);
+    b.kind = static_cast<uint8_t>(kind);
+    b.width = blockDescs[kind].width;
+    b.height = blockDescs[kind].height;
+    b.powerUp = static_cast<uint16_t>(powerUp);
+}
+
+void AddLevelBlockPlain(int x, int y, int kind) { AddLevelBlock(x, y, kind, 0); }
+
+int FindBlockAt(int px, int py) {
+    for (int i = 0; i < levelBlockCount; ++i) {
+        const LevelBlock& b = levelBlocks[i];
+        if (b.x <= px && px < b.x + b.width && b.y <= py && py < b.y + b.height) return i;
+    }
+    return -1;
+}
+
+void RemoveLevelBlock(int i) {
+    if (i < 0 || i >= levelBlockCount) return;
+    const LevelBlock& last = levelBlocks[levelBlockCount - 1];
+    LevelBlock& hole = levelBlocks[i];
+    hole.x = last.x;
+    hole.y = last.y;
+    hole.kind = last.kind;
+    hole.width = last.width;
+    hole.height = last.height;
+    hole.powerUp = last.powerUp;
+    --levelBlockCount;
+}

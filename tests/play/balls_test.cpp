@@ -1,0 +1,177 @@
+// Balls in a small test-built map: paths computed by hand from the tables, the
+// paddle bounce at its centre and edges, the pit, and the ball table's guards.
+#include <gtest/gtest.h>
+
+#include "game/play/balls.h"
+#include "game/play/debris.h"
+#include "game/play/level.h"
+#include "game/play/paddle.h"
+#include "game/play/tables.h"
+#include "play/play_fixture.h"
+
+namespace {
+class BallsTest : public PlayFieldTest {};
+
+int PixelX(int i) { return balls[i].x >> 10; }
+int PixelY(int i) { return balls[i].y >> 10; }
+}  // namespace
+
+TEST(TablesTest, TruncatedEntriesAndBearings) {
+    FillTrigTables();
+    EXPECT_EQ(cosTable[0], 256);
+    EXPECT_EQ(sinTable[90], 255);
+    EXPECT_EQ(cosTable[180], -255);
+    EXPECT_EQ(sinTable[270], -255);
+    EXPECT_EQ(cosTable[270], 0);
+    EXPECT_EQ(DirectionAngle(0, 0, 0, -5), 0);
+    EXPECT_EQ(DirectionAngle(0, 0, 0, 5), 180);
+    EXPECT_EQ(DirectionAngle(0, 0, 5, 0), 450);  // not wrapped
+    EXPECT_EQ(DirectionAngle(0, 0, -5, 0), 630);
+    EXPECT_EQ(DirectionAngle(0, 0, 5, -5), 405);
+    int32_t bearing, distance;
+    AngleAndDistance(0, 0, 3, 4, bearing, distance);
+    EXPECT_EQ(distance, 5);
+    EXPECT_EQ(bearing, 144);  // 540 - trunc(atan(3/4) * 57.3) - 360
+    // Horizontal differences are taken on a ring of 750: 700 to the right is 50 to the left.
+    AngleAndDistance(0, 0, 700, 0, bearing, distance);
+    EXPECT_EQ(distance, 50);
+    EXPECT_EQ(bearing, 270);
+}
+
+TEST_F(BallsTest, NormalisingKeepsEveryComponentAtLeastEight) {
+    ASSERT_TRUE(AddBall(100, 100, 0, 512));
+    EXPECT_EQ(balls[0].speed, 3100);
+    EXPECT_EQ(balls[0].vx, 8);  // cosTable[90] is 0
+    EXPECT_EQ(balls[0].vy, 3087);
+    for (int heading = 0; heading < 360; ++heading) {
+        balls[0].vx = (1000 * cosTable[heading]) >> 8;
+        balls[0].vy = (1000 * sinTable[heading]) >> 8;
+        NormaliseBallVelocity(0);
+        EXPECT_FALSE(balls[0].vx > -8 && balls[0].vx < 8) << heading;
+        EXPECT_FALSE(balls[0].vy > -8 && balls[0].vy < 8) << heading;
+    }
+}
+
+TEST_F(BallsTest, StraightUpIntoAWallComesStraightBack) {
+    PaintMap(0, 0, 330, 10, kWallBlue);
+    ASSERT_TRUE(AddBall(100, 30, 0, -512));
+    ASSERT_EQ(balls[0].vy, -3088);
+    for (int t = 0; t < 5; ++t) UpdateBalls();
+    EXPECT_EQ(PixelY(0), 14);
+    EXPECT_EQ(balls[0].vy, -3088);
+    UpdateBalls();  // the top probe reaches row 8
+    EXPECT_EQ(balls[0].vx, 8);
+    EXPECT_EQ(balls[0].vy, 3087);
+    EXPECT_EQ(balls[0].y, 15279);
+    EXPECT_EQ(balls[0].x, 102456);
+}
+
+TEST_F(BallsTest, ACornerSendsTheBallBackOut) {
+    PaintMap(0, 0, 330, 10, kWallBlue);
+    PaintMap(0, 0, 10, 440, kWallBlue);
+    ASSERT_TRUE(AddBall(30, 30, -512, -512));
+    EXPECT_EQ(balls[0].vx, -2192);
+    EXPECT_EQ(balls[0].vy, -2180);
+    for (int t = 0; t < 7; ++t) UpdateBalls();
+    EXPECT_EQ(PixelX(0), 15);
+    UpdateBalls();
+    EXPECT_EQ(balls[0].vx, 2300);
+    EXPECT_EQ(balls[0].vy, 2070);
+    EXPECT_EQ(balls[0].x, 15484);
+    EXPECT_EQ(balls[0].y, 15350);
+}
+
+TEST_F(BallsTest, PaddleBounceDependsOnlyOnWhereTheBallMeetsIt) {
+    paddleX = 165;
+    paddleY = 400;
+    paddleHalfWidth = 20;
+    struct Case {
+        int offset, halfWidth, velY, vx, vy, speed;
+    };
+    const Case cases[] = {
+        {0, 20, 0, 8, -3088, 3100},         // centre: straight up
+        {15, 20, 0, 2143, -2229, 3100},     // heading 315
+        {9, 10, 0, 1356, -2786, 3100},      // the divisor is at least 20: heading 297
+        {-7, 25, 0, -751, -3004, 3100},     // -5.6 truncates to -5: heading 255
+        {0, 20, 0xFFFF9C, 8, -3188, 3200},  // only the low 16 bits of the paddle's velocity count
+        {0, 20, 3000, 8, -2316, 2325},      // a paddle moving down slows the ball, to 3/4 at most
+    };
+    for (const Case& c : cases) {
+        ballCount = 0;
+        paddleHalfWidth = c.halfWidth;
+        paddleVelY = c.velY;
+        ASSERT_TRUE(AddBall(paddleX + c.offset, 396, 0, 512));
+        UpdateBalls();
+        EXPECT_EQ(balls[0].speed, c.speed) << c.offset;
+        EXPECT_EQ(balls[0].vx, c.vx) << c.offset;
+        EXPECT_EQ(balls[0].vy, c.vy) << c.offset;
+        EXPECT_EQ(PixelY(0), paddleY - 6) << c.offset;
+        EXPECT_EQ(balls[0].y & 1023, 0);
+    }
+    // Beside the paddle the ball passes.
+    ballCount = 0;
+    paddleHalfWidth = 20;
+    ASSERT_TRUE(AddBall(paddleX + 20, 396, 0, 512));
+    UpdateBalls();
+    EXPECT_GT(balls[0].vy, 0);
+}
+
+TEST_F(BallsTest, TheBallIsLostOnlyWhereGreenReachesTheBottom) {
+    PaintMap(0, 439, 330, 1, kCyan);
+    PaintMap(200, 300, 20, 5, kCyan);
+    PaintMap(200, 380, 20, 1, kWallBlue);  // a floor under the second pool
+    ASSERT_TRUE(AddBall(100, 434, 0, 512));
+    ASSERT_TRUE(AddBall(210, 295, 0, 512));
+    UpdateBalls();
+    ASSERT_EQ(ballCount, 1);
+    EXPECT_EQ(PixelX(0), 210);
+    EXPECT_LT(balls[0].vy, 0);  // bounced off the pool with a floor
+    EXPECT_EQ(debrisCount, 98);  // 7 x 7 pixels, two particles each
+    EXPECT_EQ(debris[0].colour, 0xFFFF);
+}
+
+TEST_F(BallsTest, LeavingTheFieldUsesTheFixedSignAndTheScreenWidth) {
+    ASSERT_TRUE(AddBall(0, 100, -512, 0));
+    balls[0].x = 5;  // less than one pixel: moving left makes it negative
+    ASSERT_TRUE(AddBall(600, 100, 512, 0));  // beyond the map but not the screen: kept
+    ASSERT_TRUE(AddBall(640, 100, 512, 0));  // past 640: removed
+    ASSERT_TRUE(AddBall(100, 200, 0, 512));
+    const int32_t lastStart = balls[3].x;
+    UpdateBalls();
+    ASSERT_EQ(ballCount, 2);
+    // The last ball took slot 0 and moved once, in its own turn.
+    EXPECT_EQ(balls[0].prevX, lastStart);
+    EXPECT_EQ(PixelX(1), 603);
+}
+
+TEST_F(BallsTest, NudgeIndexStaysInsideTheTableAfterRemovals) {
+    for (int i = 0; i < 100; ++i) ASSERT_TRUE(AddBall(100, 200, 0, 512));
+    nudgeIndex = 60;
+    ballCount = 10;
+    balls[0].vx = 0;
+    UpdateBalls();
+    EXPECT_EQ(nudgeIndex, 0);
+    EXPECT_EQ(balls[0].vx, -2);  // (rand() & 7) - 3, the first draw being 41
+    for (int t = 0; t < 30; ++t) {
+        UpdateBalls();
+        EXPECT_LT(nudgeIndex, ballCount);
+    }
+}
+
+TEST_F(BallsTest, TheTableStopsAtItsCap) {
+    for (int i = 0; i < kMaxBalls; ++i) ASSERT_TRUE(AddBall(100, 100 + i % 50, 0, 512));
+    const Ball last = balls[kMaxBalls - 1];
+    EXPECT_FALSE(AddBall(5, 5, 512, 0));
+    EXPECT_EQ(ballCount, kMaxBalls);
+    EXPECT_EQ(balls[kMaxBalls - 1].x, last.x);
+    EXPECT_EQ(balls[kMaxBalls - 1].vx, last.vx);
+}
+
+TEST_F(BallsTest, UnstickMovesABallOutOfAWall) {
+    PaintMap(0, 0, 330, 10, kWallBlue);
+    ASSERT_TRUE(AddBall(100, 11, 0, 512));
+    UnstickBall(0);
+    const int by = PixelY(0);
+    EXPECT_GE(by, 13);  // all eight probes free: the top one at by - 3 >= 10
+    EXPECT_EQ(balls[0].prevY, balls[0].y);
+}
