@@ -7,10 +7,12 @@
 #include <fstream>
 
 #include "families.h"
+#include "shell/paths.h"
 #include "world_families.h"
 #include "world_geometry.h"
 #include "world_paint.h"
 #include "worlds/block_shapes.h"
+#include "worlds/game_load_checks.h"
 
 namespace {
 
@@ -205,5 +207,12 @@ bool WriteWorldBlocks(const std::string& out) {
             return false;
         }
     }
-    return true;
+    SetBaseFolder(out);
+    bool ok = true;
+    for (int world = 1; world <= kWorldCount; ++world)
+        for (const std::string& problem : CheckBlockSetLoads(world)) {
+            std::fprintf(stderr, "mkassets: block set %d: %s\n", world, problem.c_str());
+            ok = false;
+        }
+    return ok;
 }

@@ -6,6 +6,7 @@
 #include "families.h"
 #include "shell/paths.h"
 #include "world_families.h"
+#include "worlds/game_load_checks.h"
 #include "worlds/world_data.h"
 
 bool WriteWorldLevels(const std::string& out) {
@@ -19,19 +20,28 @@ bool WriteWorldLevels(const std::string& out) {
     WorldView views[5];
     for (int world = 1; world <= 5; ++world) LoadWorldView(world, views[world - 1]);
     bool ok = true;
+    // First the files, then the checks, which load them through the game.
     for (const LevelSource& level : levels) {
-        std::vector<std::string> problems = CheckLevel(views[WorldOfLevel(level.number) - 1], level);
-        for (size_t i = 0; i < problems.size() && i < 6; ++i)
-            std::fprintf(stderr, "mkassets: level %d (%s): %s\n", level.number, level.where.c_str(), problems[i].c_str());
-        if (problems.size() > 6) std::fprintf(stderr, "mkassets: level %d: and %zu more\n", level.number, problems.size() - 6);
-        ok = ok && problems.empty();
         std::vector<uint8_t> bytes = CompileLevel(level);
         std::ofstream file(out + "Data/level" + std::to_string(level.number) + ".dat", std::ios::binary);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         if (!file) {
             std::fprintf(stderr, "mkassets: cannot write level %d\n", level.number);
-            ok = false;
+            return false;
         }
+    }
+    for (const LevelSource& level : levels) {
+        std::vector<std::string> problems = CheckLevel(views[WorldOfLevel(level.number) - 1], level);
+        for (const std::string& problem : CheckLevelLoads(level)) problems.push_back(problem);
+        for (size_t i = 0; i < problems.size() && i < 6; ++i)
+            std::fprintf(stderr, "mkassets: level %d (%s): %s\n", level.number, level.where.c_str(), problems[i].c_str());
+        if (problems.size() > 6) std::fprintf(stderr, "mkassets: level %d: and %zu more\n", level.number, problems.size() - 6);
+        ok = ok && problems.empty();
+    }
+    // The chooser's sheet of all 100 thumbnails, kept beside Data/ for a look.
+    for (int level : EmptyThumbnails(out + "level-thumbnails.png")) {
+        std::fprintf(stderr, "mkassets: level %d: its thumbnail stays empty\n", level);
+        ok = false;
     }
     return ok;
 }
