@@ -49,12 +49,6 @@ bool WriteHeader(uint32_t dataBytes) {
     return Write(h, sizeof h);
 }
 
-// Samples of output that the counter has passed since the start.
-int64_t SamplesSoFar() {
-    const int64_t now = platform.readCounter(), f = platform.counterFrequency();
-    return (now / f) * kMixRate + (now % f) * kMixRate / f;
-}
-
 void WaitThenCatchUp(int64_t deadline) {
     deviceWait(deadline);
     CatchUpAudioFile();
@@ -83,7 +77,8 @@ void CatchUpAudioFile() {
     if (!file) return;
     int16_t buffer[kMixBufferSamples];
     uint8_t bytes[kMixBufferSamples * 2];
-    while (buffersWritten < SamplesSoFar() / kMixBufferSamples) {
+    const int64_t due = samplesIn(platform.readCounter(), platform.counterFrequency()) / kMixBufferSamples;
+    while (buffersWritten < due) {
         {
             AudioLock hold;
             mixBuffer(buffer);

@@ -6,6 +6,8 @@
 
 #include "game/flow/game_state.h"
 #include "gfx/assets.h"
+#include "gfx/font.h"
+#include "gfx/picture.h"
 #include "gfx/surface.h"
 #include "shell/audio_file.h"
 #include "shell/display.h"
@@ -117,6 +119,7 @@ int RunGame(const LaunchOptions& options) {
     if (!StartLoopTiming()) return -1;
     makePaletteColours();
     StartupReport();
+    loadPicture("smallchars.png", smallFontPicture);
 
     currentMode = ModeMainMenu;
     loadAssets();

@@ -18,14 +18,6 @@ constexpr int kGroups = 5;
 
 bool ValidSlot(int id) { return id >= 0 && id < kSoundSlots; }
 
-// Samples that pass in `elapsed` counter ticks, rounded down, without the
-// product overflowing on a fast counter.
-int32_t SamplesIn(int64_t elapsed, int64_t frequency) {
-    if (elapsed <= 0 || frequency <= 0) return 0;
-    int64_t samples = (elapsed / frequency) * kMixRate + (elapsed % frequency) * kMixRate / frequency;
-    return static_cast<int32_t>(std::min<int64_t>(samples, INT32_MAX));
-}
-
 void StartVoice(int id, int looping, int limit) {
     AudioLock hold;
     // Without an output nobody would ever mix the voice away again.
@@ -35,10 +27,16 @@ void StartVoice(int id, int looping, int limit) {
     v.looping = looping;
     // Start as late after the next buffer's beginning as this request came after
     // the latest mix, so effects asked for in successive ticks stay a tick apart.
-    v.position = -SamplesIn(platform.readCounter() - lastMixTime, platform.counterFrequency());
+    const int64_t late = samplesIn(platform.readCounter() - lastMixTime, platform.counterFrequency());
+    v.position = -static_cast<int32_t>(std::min<int64_t>(late, INT32_MAX));
     ++voiceCount;
 }
 }  // namespace
+
+int64_t samplesIn(int64_t elapsed, int64_t frequency) {
+    if (elapsed <= 0 || frequency <= 0) return 0;
+    return (elapsed / frequency) * kMixRate + (elapsed % frequency) * kMixRate / frequency;
+}
 
 void prepareMixer() {
     lastMixTime = platform.readCounter();

@@ -58,3 +58,6 @@ void replaceSound(int id, const SoundSample& sample);
 void setVolume(int group, int volume);
 int getVolume(int group);
 void resetLoopEnd(int id);
+// Output samples that pass in `elapsed` counter ticks, rounded down, without the
+// product overflowing on a fast counter.
+int64_t samplesIn(int64_t elapsed, int64_t frequency);

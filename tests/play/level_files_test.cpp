@@ -48,6 +48,7 @@ protected:
     void SetUp() override {
         PlayFieldTest::SetUp();
         SetBaseFolder(dir.path);
+        SetPlayerFolder(dataFolder);
         MakeFolders(dir.path + "Data");
     }
     TempDir dir;
@@ -119,7 +120,7 @@ TEST_F(LevelFilesTest, MissingBlockSetClearsTheWholeTable) {
 }
 
 TEST_F(LevelFilesTest, RecordCountIsTheSizeOverTwelveAndAtMostAThousand) {
-    WriteFile(LevelFilePath(4), Join({Record(1, 2, 3, 4, 5, 6), Record(7, 8, 9, 10, 11, 12), {0xAA}}));
+    WriteFile(DataLevelPath(4), Join({Record(1, 2, 3, 4, 5, 6), Record(7, 8, 9, 10, 11, 12), {0xAA}}));
     ASSERT_TRUE(ReadLevelFile(4));
     ASSERT_EQ(levelBlockCount, 2);
     EXPECT_EQ(levelBlocks[1].x, 7);
@@ -131,7 +132,7 @@ TEST_F(LevelFilesTest, RecordCountIsTheSizeOverTwelveAndAtMostAThousand) {
         big.insert(big.end(), r.begin(), r.end());
     }
     ASSERT_EQ(big.size(), 12012u);
-    WriteFile(LevelFilePath(5), big);
+    WriteFile(DataLevelPath(5), big);
     ASSERT_TRUE(ReadLevelFile(5));
     EXPECT_EQ(levelBlockCount, kMaxLevelBlocks);
     EXPECT_EQ(levelBlocks[999].x, 999);
@@ -142,7 +143,7 @@ TEST_F(LevelFilesTest, RecordCountIsTheSizeOverTwelveAndAtMostAThousand) {
 
 TEST_F(LevelFilesTest, PrunesAtTheDepthLimitAndOverScenery) {
     PaintMap(100, 200, 1, 1, kWallBlue);
-    WriteFile(LevelFilePath(0), Join({
+    WriteFile(DataLevelPath(0), Join({
                                     Record(10, 380, 1, 5, 5, 0),   // y = H - 60: kept
                                     Record(20, 381, 1, 5, 5, 0),   // one lower: removed
                                     Record(96, 150, 1, 5, 5, 0),   // wall 40 + 10 rows below: kept
@@ -195,7 +196,7 @@ TEST_F(LevelFilesTest, LoadLevelUsesTheSetAndVariantOfTheLevel) {
     WritePicture(dir.path + "Data/scheme4v.png", sceneryView);
     WritePicture(dir.path + "Data/blocks4.png", blockSetImage);
     WriteText(dir.path + "Data/blocks4.txt", "[block,2,2,2,2]");
-    WriteFile(LevelFilePath(37), Join({Record(50, 50, 0, 3, 3, 0), Record(60, 400, 0, 3, 3, 0)}));
+    WriteFile(DataLevelPath(37), Join({Record(50, 50, 0, 3, 3, 0), Record(60, 400, 0, 3, 3, 0)}));
     for (Surface** s : {&collisionMap, &sceneryView, &blockSetImage}) removeSurface(*s);
     ballCount = 7;
 
@@ -212,12 +213,12 @@ TEST_F(LevelFilesTest, LoadLevelUsesTheSetAndVariantOfTheLevel) {
 }
 
 TEST_F(LevelFilesTest, SaveAndReloadKeepTheListWithReservedBytesZero) {
-    WriteFile(LevelFilePath(9), Join({Record(1, 2, 0, 4, 5, 0, 0x77), Record(30, 40, 2, 6, 7, 22, 0x55),
+    WriteFile(DataLevelPath(9), Join({Record(1, 2, 0, 4, 5, 0, 0x77), Record(30, 40, 2, 6, 7, 22, 0x55),
                                       Record(31, 41, 1, 8, 9, 3, 0x11)}));
     ASSERT_TRUE(ReadLevelFile(9));
     std::vector<LevelBlock> before(levelBlocks, levelBlocks + levelBlockCount);
     ASSERT_TRUE(SaveLevel(9));
-    const std::vector<uint8_t> bytes = ReadFile(LevelFilePath(9));
+    const std::vector<uint8_t> bytes = ReadFile(DataLevelPath(9));
     ASSERT_EQ(bytes.size(), 36u);
     for (int r = 0; r < 3; ++r)
         for (int k = 7; k < 10; ++k) EXPECT_EQ(bytes[r * 12 + k], 0) << r;
@@ -233,13 +234,28 @@ TEST_F(LevelFilesTest, SaveAndReloadKeepTheListWithReservedBytesZero) {
     // A shorter list replaces the file whole, and no temporary file is left.
     levelBlockCount = 1;
     ASSERT_TRUE(SaveLevel(9));
-    EXPECT_EQ(ReadFile(LevelFilePath(9)).size(), 12u);
+    EXPECT_EQ(ReadFile(DataLevelPath(9)).size(), 12u);
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(dir.path + "Data")) files += e.is_regular_file();
     EXPECT_EQ(files, 1);
 
-    SetBaseFolder(dir.path + "missing");
+    WriteText(dir.path + "blocker", "a file where the player's folder should be");
+    SetPlayerFolder(dir.path + "blocker/zapbrik");
     EXPECT_FALSE(SaveLevel(9));
+}
+
+TEST_F(LevelFilesTest, ThePlayersOwnLevelComesFirstAndSavesGoThere) {
+    const std::string player = dir.path + "player/";
+    SetPlayerFolder(player);
+    WriteFile(DataLevelPath(2), Record(1, 1, 0, 1, 1, 0));
+    ASSERT_TRUE(ReadLevelFile(2));
+    EXPECT_EQ(levelBlocks[0].x, 1);
+    levelBlocks[0].x = 77;
+    ASSERT_TRUE(SaveLevel(2));
+    EXPECT_EQ(ReadFile(DataLevelPath(2))[0], 1);  // the shipped level stays
+    EXPECT_EQ(ReadFile(player + "level2.dat")[0], 77);
+    ASSERT_TRUE(ReadLevelFile(2));
+    EXPECT_EQ(levelBlocks[0].x, 77);
 }
 
 TEST_F(LevelFilesTest, RemovalMovesTheLastRecordAndFindTakesTheLowerIndex) {
@@ -293,7 +309,7 @@ TEST_F(LevelFilesTest, RandomFilesNeverReadOutsideATable) {
         Parse(text);
         std::vector<uint8_t> bytes(gen() % 2000);
         for (auto& b : bytes) b = static_cast<uint8_t>(gen());
-        WriteFile(LevelFilePath(1), bytes);
+        WriteFile(DataLevelPath(1), bytes);
         ASSERT_TRUE(ReadLevelFile(1));
         ASSERT_EQ(levelBlockCount, static_cast<int>(bytes.size() / 12));
         PruneByDepth();

@@ -13,6 +13,7 @@
 #include "game/play/power_ups.h"
 #include "game/play/tables.h"
 #include "gfx/assets.h"
+#include "shell/paths.h"
 #include "shell/random.h"
 
 void ResetPlayState() {
@@ -38,6 +39,8 @@ void ResetPlayState() {
     paddleHistoryIndex = 0;
 }
 
+std::string DataLevelPath(int level) { return dataFolder + LevelFileName(level); }
+
 void FillWith(Surface* s, uint16_t colour) {
     for (int y = 0; y < s->height; ++y)
         for (int x = 0; x < s->width; ++x) putPixel(s, x, y, colour);
@@ -59,6 +62,7 @@ void PlayFieldTest::SetUp() {
 }
 
 void PlayFieldTest::TearDown() {
+    SetPlayerFolder("");
     for (Surface** s : {&backSurface, &collisionMap, &sceneryView, &sceneryPristine, &playfieldImage, &blockSetImage,
                         &workSurface})
         if (*s) removeSurface(*s);

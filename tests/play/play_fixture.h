@@ -15,6 +15,8 @@ constexpr uint16_t kShapeColour = (20 << 11) | (10 << 6) | 5;
 // Puts every gameplay table, the paddle, the game state and the random stream
 // back to their start values.
 void ResetPlayState();
+// A level file in the Data folder.
+std::string DataLevelPath(int level);
 // Sets every pixel of a surface to one colour.
 void FillWith(Surface* s, uint16_t colour);
 

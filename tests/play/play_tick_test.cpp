@@ -114,6 +114,49 @@ TEST_F(PlayTickTest, OnlyIndestructibleBlocksLeftCashesInTheBalls) {
     EXPECT_LE(serveTimer, -200);
 }
 
+TEST_F(PlayTickTest, AServeIntoSandRaisesThePaddleAndGrantsZoneRaises) {
+    AddShape(0, 200, 5, 5);
+    PlaceBlock(100, 50, AddShape(0, 100, 20, 10));
+    PaintMap(10, 300, 310, 139, kSandGreen);  // sand from row 300 to the pit
+    lives = 2;
+    serveTimer = -260;
+    Tick();
+    ASSERT_EQ(ballCount, 1);
+    // Row 299 is free under a paddle line at 295, and the paddle always rises
+    // one row past its free test. On the way the zone top (440 - 108 = 332) is
+    // reached twice: two raises of 20, 100 points each.
+    EXPECT_EQ(paddleY, 294);
+    EXPECT_EQ(powerUpCount[PowerRaiseZone], 2);
+    EXPECT_EQ(score, 200);
+    EXPECT_EQ(paddleTargetZoneHeight, 148);
+
+    // With the active list full no raise is recorded: the serve still ends.
+    ballCount = 0;
+    ResetPowerUps();
+    for (int i = 0; i < 20; ++i) ApplyPowerUp(PowerWidePaddle);
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(ballCount, 1);
+    EXPECT_EQ(powerUpCount[PowerRaiseZone], 0);
+}
+
+TEST_F(PlayTickTest, AServeOnEasyRemovesOneOfEachHarmfulType) {
+    AddShape(0, 200, 5, 5);
+    PlaceBlock(100, 50, AddShape(0, 100, 20, 10));
+    for (int type : {6, 6, 10, 18, 16, 7, 5}) ApplyPowerUp(type);
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(powerUpCount[6], 1);
+    EXPECT_EQ(powerUpCount[10] + powerUpCount[18] + powerUpCount[16] + powerUpCount[7], 0);
+    EXPECT_EQ(powerUpCount[5], 1);
+
+    difficulty = 2;
+    ballCount = 0;
+    serveTimer = -260;
+    Tick();
+    EXPECT_EQ(powerUpCount[6], 1);
+}
+
 TEST_F(PlayTickTest, KeysSteerWithARampAndTheStepLimit) {
     serveTimer = 100;
     steerRight = 1;
@@ -175,6 +218,7 @@ protected:
     void SetUp() override {
         PlayFieldTest::SetUp();
         SetBaseFolder(dir.path);
+        SetPlayerFolder(dataFolder);
         MakeFolders(dir.path + "Data");
         BuildWalls();
         ASSERT_TRUE(WriteRgb565Png(dir.path + "Data/scheme1.png", collisionMap->origin, 330, 440));
@@ -199,7 +243,7 @@ protected:
         add(112, 40, 1, 100, 10);
         add(212, 40, 1, 100, 10);
         add(20, 120, 0, 12, 6);
-        WriteFile(LevelFilePath(0), level);
+        WriteFile(DataLevelPath(0), level);
         for (Surface** s : {&collisionMap, &sceneryView, &blockSetImage, &playfieldImage, &sceneryPristine})
             removeSurface(*s);
         currentLevel = 0;

@@ -202,3 +202,12 @@ TEST_F(MixerTest, PlayAndUnloadAgainstAMixingThread) {
     audio.join();
     EXPECT_EQ(voiceCount, 0);
 }
+
+TEST(MixerClock, SamplesInRoundsDownAndSurvivesLongRuns) {
+    EXPECT_EQ(samplesIn(kVirtualFrequency / 100, kVirtualFrequency), 220);  // 220.5
+    EXPECT_EQ(samplesIn(1, kVirtualFrequency), 0);
+    EXPECT_EQ(samplesIn(-5, kVirtualFrequency), 0);
+    // Ten hours of the headless clock: the plain product would overflow 64 bits.
+    EXPECT_EQ(samplesIn(36000 * kVirtualFrequency + kVirtualFrequency / 2, kVirtualFrequency),
+              36000LL * 22050 + 11025);
+}

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "art_families.h"
 #include "families.h"
+#include "sound_families.h"
 #include "world_families.h"
 
 const std::string& AssetSourceFolder() {
@@ -15,7 +17,14 @@ const std::string& AssetSourceFolder() {
 
 namespace {
 const AssetFamily families[] = {
-    {"placeholder", [](const std::string&) { return true; }},
+    {"fonts", WriteFonts},
+    {"power-ups", WritePowerUps},
+    {"sprite sheets", WriteSheets},
+    {"screens", WriteScreens},
+    {"splashes", WriteSplashes},
+    {"information page", WriteInfoPage},
+    {"sound effects", WriteSoundEffects},
+    {"music", WriteMusic},
     {"world scenery", WriteWorldScenery},
     {"world blocks", WriteWorldBlocks},
     {"world levels", WriteWorldLevels},

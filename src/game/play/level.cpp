@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "game/flow/game_state.h"
 #include "game/play/balls.h"
@@ -32,7 +31,7 @@ Surface* sceneryPristine;
 Surface* playfieldImage;
 Surface* blockSetImage;
 
-std::string LevelFilePath(int level) { return StrFormat("%slevel%d.dat", dataFolder.c_str(), level); }
+std::string LevelFileName(int level) { return StrFormat("level%d.dat", level); }
 
 void ApplyColourVariant(Surface* surface, int variant) {
     if (!surface || variant == 0) return;
@@ -54,22 +53,17 @@ void ApplyColourVariant(Surface* surface, int variant) {
 
 bool ReadLevelFile(int level) {
     levelBlockCount = 0;
-    const std::string path = LevelFilePath(level);
+    const std::string path = PlayerFileForReading(LevelFileName(level));
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
-    std::vector<uint8_t> bytes;
-    uint8_t buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    // Records lie in the file as in memory. The table holds 1000; a longer file is cut there.
+    const size_t read = std::fread(levelBlocks, 1, sizeof levelBlocks, file);
+    const bool longer = read == sizeof levelBlocks && std::fgetc(file) != EOF;
     std::fclose(file);
-    size_t count = bytes.size() / kLevelRecordBytes;
-    if (count > kMaxLevelBlocks) {
-        LogMessage(1, StrFormat("[WARNING] level%d.dat holds more than %d blocks; the rest is ignored\n", level,
+    if (longer)
+        LogMessage(1, StrFormat("[WARNING] level%d.dat is longer than %d blocks; the rest is ignored\n", level,
                                 kMaxLevelBlocks));
-        count = kMaxLevelBlocks;
-    }
-    std::memcpy(levelBlocks, bytes.data(), count * kLevelRecordBytes);
-    levelBlockCount = static_cast<int32_t>(count);
+    levelBlockCount = static_cast<int32_t>(read / kLevelRecordBytes);
     return true;
 }
 
@@ -163,7 +157,7 @@ bool WriteLevelAtomically(const std::string& path) {
 }  // namespace
 
 bool SaveLevel(int level) {
-    if (WriteLevelAtomically(LevelFilePath(level))) return true;
+    if (WriteLevelAtomically(PlayerFileForWriting(LevelFileName(level)))) return true;
     LogMessageColour(1, "[ERROR] Unable to save level.\n", ColourRed);
     return false;
 }

@@ -33,12 +33,14 @@ extern Surface* blockSetImage;    // the block shapes; black is transparent
 
 inline int PictureSetOf(int level) { return (level / 10) % 5 + 1; }
 inline int ColourVariantOf(int level) { return level % 5; }
-std::string LevelFilePath(int level);
+// "level%d.dat": read from the player's folder when it holds one, else from Data/,
+// and saved to the player's folder.
+std::string LevelFileName(int level);
 
 // Permutes the colour components of every pixel of a surface for variant 0..4.
 void ApplyColourVariant(Surface* surface, int variant);
 
-// Reads "level%d.dat" into levelBlocks; false (and no blocks) when it cannot be read.
+// Reads the level file into levelBlocks; false (and no blocks) when it cannot be read.
 bool ReadLevelFile(int level);
 // Removes blocks too deep in the field, then blocks on or just above scenery.
 void PruneByDepth();

@@ -1,0 +1,23 @@
+// The generator writes the same bytes on every run.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "test_support.h"
+
+TEST(Generator, SecondRunWritesTheSameBytes) {
+    TempDir dir;
+    std::string command = std::string(ZAPBRIK_MKASSETS) + " " + dir.path + " > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    int compared = 0;
+    for (const char* folder : {"Data", "Sound"})
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path + folder)) {
+            std::string name = entry.path().filename().string();
+            std::string built = std::string(ZAPBRIK_BUILD_DIR) + "/" + folder + "/" + name;
+            ASSERT_TRUE(std::filesystem::exists(built)) << built;
+            EXPECT_TRUE(ReadFile(entry.path().string()) == ReadFile(built)) << name << " differs between runs";
+            compared++;
+        }
+    EXPECT_GE(compared, 19);  // at least every picture and font
+}

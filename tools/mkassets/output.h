@@ -1,0 +1,15 @@
+// Writing the generated pictures and reading every one back through the game's
+// own picture loader, which must accept it at the size the game's code assumes.
+#pragma once
+#include <string>
+
+#include "canvas.h"
+#include "gfx/surface.h"
+
+// Writes out/Data/<name> as PNG (or baseline JPEG for a ".jpg" name) and checks it
+// with loadPicture at the given gamma level. False, after a message on stderr,
+// when writing fails, the loader complains or the size read back is not w x h.
+bool WritePicture(const std::string& out, const std::string& name, const Canvas& c, int gamma = 128);
+// Loads out/Data/<name> as the game would; the caller owns the surface. Null,
+// after a message, when the loader complained or the size is not w x h.
+Surface* ReadBack(const std::string& out, const std::string& name, int w, int h, int gamma = 128);
