@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "families.h"
+#include "output.h"
 #include "shell/paths.h"
 #include "world_families.h"
 #include "world_geometry.h"
@@ -38,7 +39,7 @@ float Inside(char outline, float u, float v, float w, float h, unsigned seed) {
         float r = std::min(3.0f, std::min(hw, hh) - 0.5f);
         float qx = dx - (hw - r), qy = dy - (hh - r);
         float round = r - std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f)) - std::min(std::max(qx, qy), 0.0f);
-        return round - 1.1f * Fbm(u / 2.5f, v / 2.5f, 2, seed);
+        return round - 1.1f * FieldFbm(u / 2.5f, v / 2.5f, 2, seed);
     }
     case 'c': {
         float cut = std::min(4.0f, std::min(hw, hh) * 0.6f);
@@ -69,16 +70,16 @@ Surfacing Look(int world, int kind, float u, float v, float w, float h) {
     unsigned seed = world * 13u + kind;
     float inside = Inside(kOutlines[world - 1][kind], u, v, w, h, seed);
     float bevel = std::min(3.0f, std::min(w, h) / 3);
-    Surfacing s{Smoothstep(0, bevel, inside) * 2.2f, Hex(kind == 0 ? kSteel[world - 1] : kColours[world - 1][kind - 1]),
+    Surfacing s{SmoothStep(0, bevel, inside) * 2.2f, Hex(kind == 0 ? kSteel[world - 1] : kColours[world - 1][kind - 1]),
                 {0, 0, 0}, 0.35f, 24};
-    float n = Fbm(u / 4 + kind * 7, v / 4, 4, seed);
+    float n = FieldFbm(u / 4 + kind * 7, v / 4, 4, seed);
     if (kind == 0) {
         // Brushed metal with a rivet in each corner.
-        float brush = Fbm(u / 9, v * 1.5f, 3, seed + 1);
+        float brush = FieldFbm(u / 9, v * 1.5f, 3, seed + 1);
         s.albedo = s.albedo * (0.78f + 0.35f * brush);
         s.height += 0.25f * brush;
         for (float cx : {3.5f, w - 3.5f})
-            for (float cy : {3.5f, h - 3.5f}) s.height += 0.9f * Smoothstep(1.7f, 0.3f, std::hypot(u - cx, v - cy));
+            for (float cy : {3.5f, h - 3.5f}) s.height += 0.9f * SmoothStep(1.7f, 0.3f, std::hypot(u - cx, v - cy));
         s.specular = 0.8f;
         s.shininess = 30;
         return s;
@@ -88,28 +89,28 @@ Surfacing Look(int world, int kind, float u, float v, float w, float h) {
         s.albedo = s.albedo * (0.8f + 0.35f * n);
         s.height += 0.5f * n;
         if (shape.height >= 10) {
-            float moss = Smoothstep(0.55f, 0.7f, Fbm(u / 5, v / 5, 3, seed + 3)) * Smoothstep(5, 1, v);
+            float moss = SmoothStep(0.55f, 0.7f, FieldFbm(u / 5, v / 5, 3, seed + 3)) * SmoothStep(5, 1, v);
             s.albedo = Mix(s.albedo, Hex(0x5f9a2c), moss * 0.8f);
         }
         s.specular = 0.2f;
         s.shininess = 14;
         break;
     case 2:
-        s.albedo = Mix(s.albedo, Hex(0xffffff), 0.25f * Smoothstep(w + h, 0, u + v)) * (0.9f + 0.15f * n);
-        s.height += 0.35f * Smoothstep(0.8f, 1.6f, inside) - 0.2f * Smoothstep(2.5f, 4, inside) + 0.2f * n;
+        s.albedo = Mix(s.albedo, Hex(0xffffff), 0.25f * SmoothStep(w + h, 0, u + v)) * (0.9f + 0.15f * n);
+        s.height += 0.35f * SmoothStep(0.8f, 1.6f, inside) - 0.2f * SmoothStep(2.5f, 4, inside) + 0.2f * n;
         s.specular = 0.9f;
         s.shininess = 50;
         break;
     case 3: {
         s.albedo = s.albedo * (0.82f + 0.3f * n);
-        if (w >= 15 && h >= 10) s.height -= 0.7f * Smoothstep(0.7f, 0, std::fabs(inside - 3.2f));
+        if (w >= 15 && h >= 10) s.height -= 0.7f * SmoothStep(0.7f, 0, std::fabs(inside - 3.2f));
         s.height += 0.3f * n;
         s.specular = 0.3f;
         s.shininess = 18;
         break;
     }
     case 4: {
-        float crack = Smoothstep(0.88f, 0.97f, Ridged(u / 6 + kind, v / 6, 3, seed + 5)) * Smoothstep(1, 2.5f, inside);
+        float crack = SmoothStep(0.88f, 0.97f, Ridged(u / 6 + kind, v / 6, 3, seed + 5)) * SmoothStep(1, 2.5f, inside);
         s.albedo = s.albedo * (0.75f + 0.3f * n) * (1 - 0.6f * crack);
         s.glow = Hex(0xffd070) * (0.8f * crack);
         s.height += 0.4f * n - 0.4f * crack;
@@ -117,7 +118,7 @@ Surfacing Look(int world, int kind, float u, float v, float w, float h) {
         break;
     }
     default: {
-        float strip = (w >= 15 && h >= 10) ? Smoothstep(1.1f, 0.3f, std::fabs(v - h / 2)) * Smoothstep(2.5f, 4.5f, inside)
+        float strip = (w >= 15 && h >= 10) ? SmoothStep(1.1f, 0.3f, std::fabs(v - h / 2)) * SmoothStep(2.5f, 4.5f, inside)
                                            : 0;
         s.albedo = s.albedo * (0.85f + 0.2f * n) * (1 - 0.5f * strip);
         s.glow = Mix(s.albedo, Hex(0xffffff), 0.6f) * (0.9f * strip);
@@ -201,11 +202,11 @@ bool WriteWorldBlocks(const std::string& out) {
                 << ToSetUnits(shape.height) << "] " << shape.name << (kind == 0 ? " (indestructible)" : "") << "\n";
         }
         txt.close();
-        std::string png = out + "Data/blocks" + std::to_string(world) + ".png";
-        if (!txt || !WriteCanvas(png, canvas, true)) {
-            std::fprintf(stderr, "mkassets: cannot write block set %d\n", world);
+        if (!txt) {
+            std::fprintf(stderr, "mkassets: cannot write %s\n", txtName.c_str());
             return false;
         }
+        if (!WritePicture(out, "blocks" + std::to_string(world) + ".png", canvas)) return false;
     }
     SetBaseFolder(out);
     bool ok = true;

@@ -8,7 +8,7 @@
 namespace {
 
 // Noise in -1..1 along one coordinate.
-float Wobble(float t, float scale, unsigned seed) { return 2 * Fbm(t / scale, 0.37f, 3, seed) - 1; }
+float Wobble(float t, float scale, unsigned seed) { return 2 * FieldFbm(t / scale, 0.37f, 3, seed) - 1; }
 
 float BoxDistance(float x, float y, float x0, float y0, float x1, float y1, float radius) {
     float cx = (x0 + x1) / 2, cy = (y0 + y1) / 2;
@@ -30,9 +30,9 @@ float IcicleDistance(float x, float y, float cx, float length, float halfWidth) 
 // inner faces and filleted top corners. The inner faces stay within x 9..14,
 // 316..321 and y 10..19, so shapes placed inside 15..315 x 22.. never touch them.
 float FrameDistance(float x, float y, unsigned seed, float topBase) {
-    float left = std::clamp(9.5f + 5 * Fbm(y / 26, 1.5f, 3, seed), 9.0f, 14.0f);
-    float right = std::clamp(9.5f + 5 * Fbm(y / 26, 4.5f, 3, seed + 7), 9.0f, 14.0f);
-    float top = std::clamp(topBase + 6 * Fbm(x / 30, 7.5f, 3, seed + 13), 10.0f, 19.0f);
+    float left = std::clamp(9.5f + 5 * FieldFbm(y / 26, 1.5f, 3, seed), 9.0f, 14.0f);
+    float right = std::clamp(9.5f + 5 * FieldFbm(y / 26, 4.5f, 3, seed + 7), 9.0f, 14.0f);
+    float top = std::clamp(topBase + 6 * FieldFbm(x / 30, 7.5f, 3, seed + 13), 10.0f, 19.0f);
     float d = std::min({x - left, (kFieldWidth - right) - x, y - top});
     // Rounded top corners.
     if (x < 30 && y < 30) d = std::min(d, 20 - std::hypot(x - 30, y - 30));
