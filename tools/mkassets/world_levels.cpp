@@ -3,11 +3,36 @@
 #include <cstdio>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "families.h"
+#include "game/play/blocks.h"
+#include "game/play/level.h"
+#include "gfx/png_writer.h"
 #include "shell/paths.h"
 #include "world_families.h"
 #include "worlds/game_load_checks.h"
 #include "worlds/world_data.h"
+
+namespace {
+
+// The playfield of a level as the game composes it at its start, for a look at
+// each world in two colour variants: out/previews/level%d.png.
+bool WritePreview(const std::string& out, int level) {
+    LoadLevel(level);
+    playfieldImage = createSurface(collisionMap->width, collisionMap->height);
+    ComposePlayfield();
+    std::vector<uint16_t> pixels;
+    for (int y = 0; y < playfieldImage->height; ++y)
+        for (int x = 0; x < playfieldImage->width; ++x) pixels.push_back(getPixel(playfieldImage, x, y));
+    bool ok = WriteRgb565Png(out + "previews/level" + std::to_string(level) + ".png", pixels.data(),
+                             playfieldImage->width, playfieldImage->height);
+    for (Surface** s : {&playfieldImage, &collisionMap, &sceneryView, &blockSetImage}) removeSurface(*s);
+    levelBlockCount = 0;
+    return ok;
+}
+
+}  // namespace
 
 bool WriteWorldLevels(const std::string& out) {
     std::vector<LevelSource> levels;
@@ -43,5 +68,8 @@ bool WriteWorldLevels(const std::string& out) {
         std::fprintf(stderr, "mkassets: level %d: its thumbnail stays empty\n", level);
         ok = false;
     }
+    mkdir((out + "previews").c_str(), 0755);
+    for (int first = 0; first < 50; first += 10)
+        for (int level : {first, first + 1}) ok = WritePreview(out, level) && ok;
     return ok;
 }

@@ -139,7 +139,7 @@ Rgb Background(int world, float x, float y) {
         // Thin creepers hanging from the roof.
         float vine = SmoothStep(0.955f, 0.99f, Ridged(x / 26 + 0.3f * FieldFbm(y / 30, x / 30, 2, 44), y / 140, 3, 45)) *
                      SmoothStep(330, 40, y);
-        return Mix(c, Mix(Hex(0x2c5a1e), Hex(0x5a8a30), fine), vine * 0.85f);
+        return Mix(c, Mix(Hex(0x2c5a1e), Hex(0x5a8a30), fine), vine * 0.5f);
     }
     case 2: {
         float streak = SmoothStep(0.85f, 1.0f, Ridged(x / 35 + y / 80, y / 35, 4, 47));
