@@ -18,7 +18,7 @@
 namespace {
 
 // Outline styles: r rounded, n rough-edged, c cut corners, e ellipse, d diamond, p pill.
-const char* const kOutlines[kWorldCount] = {"rnrneneerr", "ccccdcddcc", "rrrrererrr", "cnncnnecnn", "cpccepeepp"};
+const char* const kOutlines[kWorldCount] = {"rnrneneerr", "ccccdcddcc", "rrrrereerr", "cnncnnecnn", "cpccepeepp"};
 
 const uint32_t kSteel[kWorldCount] = {0x8c8a84, 0xa8b8c8, 0xb48c58, 0x74747c, 0xb8c2d0};
 const uint32_t kColours[kWorldCount][kBlockShapeCount - 1] = {
