@@ -147,11 +147,13 @@ Rgb Background(int world, float x, float y) {
     }
     case 3: {
         float tiles = Bond(x, y + 3 * n, 40, 40, 2.0f);
-        // Faint carved friezes every few courses.
-        float band = SmoothStep(3, 1, std::fabs(std::fmod(y + 400, 120.0f) - 60));
-        float glyph = band * SmoothStep(0.55f, 0.7f, Hash01(static_cast<int>(x / 5), static_cast<int>(y / 120), 49));
+        // A carved zigzag frieze every 120 rows.
+        float band = std::fmod(y + 400, 120.0f) - 56;
+        float zig = std::fabs(std::fmod(x + 1200, 14.0f) - 7) / 7;
+        float glyph = (std::fabs(band) < 5 ? SmoothStep(0.22f, 0.08f, std::fabs(band / 8 + 0.5f - zig)) : 0) +
+                      SmoothStep(1.2f, 0.4f, std::fabs(std::fabs(band) - 6));
         Rgb c = Mix(Hex(0x24180e), Hex(0x3e2c1a), n) * (0.85f + 0.2f * fine) * (0.8f + 0.2f * tiles);
-        return c + Hex(0x3a2a14) * (0.5f * glyph);
+        return c + Hex(0x3a2a14) * (0.45f * glyph);
     }
     case 4: {
         Rgb c = Mix(Hex(0x120a0a), Hex(0x2e1a16), n) * (0.85f + 0.25f * fine);
