@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -94,7 +95,10 @@ void FlowRun::PutTestLevels(int count) {
     }
     for (int y = 0; y < 11; ++y)
         for (int x = 9; x < 20; ++x) blocks[(y * w + x) * 3 + 0] = blocks[(y * w + x) * 3 + 1] = 200;
-    std::remove((data + "scheme1.png").c_str());
+    // The links to the built files go first, so nothing is written through them.
+    for (const char* name : {"scheme1.png", "scheme1v.png", "blocks1.png", "blocks1.txt", "hint0.txt"})
+        std::remove((data + name).c_str());
+    for (int level = 0; level < count; ++level) std::remove((data + "level" + std::to_string(level) + ".dat").c_str());
     ASSERT_TRUE(WriteRgbPng(data + "scheme1.png", map.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "scheme1v.png", view.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "blocks1.png", blocks.data(), w, h));
