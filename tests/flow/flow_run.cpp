@@ -94,7 +94,14 @@ void FlowRun::PutTestLevels(int count) {
     }
     for (int y = 0; y < 11; ++y)
         for (int x = 9; x < 20; ++x) blocks[(y * w + x) * 3 + 0] = blocks[(y * w + x) * 3 + 1] = 200;
-    std::remove((data + "scheme1.png").c_str());
+    // The shipped set 1, levels and hints are links into the build's Data/: drop
+    // them, so that the test's files are written here and only they exist.
+    for (const char* name : {"scheme1.png", "scheme1v.png", "blocks1.png", "blocks1.txt"})
+        std::remove((data + name).c_str());
+    for (int level = 0; level < 100; ++level) {
+        std::remove((data + "level" + std::to_string(level) + ".dat").c_str());
+        std::remove((data + "hint" + std::to_string(level) + ".txt").c_str());
+    }
     ASSERT_TRUE(WriteRgbPng(data + "scheme1.png", map.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "scheme1v.png", view.data(), w, h));
     ASSERT_TRUE(WriteRgbPng(data + "blocks1.png", blocks.data(), w, h));
