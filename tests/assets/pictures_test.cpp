@@ -8,41 +8,15 @@
 #include "asset_support.h"
 #include "game/flow/layout.h"
 
-namespace {
 using namespace layout;
 
-struct Expected {
-    const char* name;
-    int width, height;
-};
-
-const Expected kPictures[] = {
-    {"titleBack.png", kTitleWidth, kTitleHeight},
-    {"mainMenu.png", kMenuWidth, kMenuStripHeight * kMenuItemCount * 2},
-    {"optionsWin.png", kOptionsWidth, kOptionsHeight},
-    {"choose.png", kChooseWidth, kChooseHeight},
-    {"strider.png", kInfoWidth, kInfoHeight},
-    {"wxwall.jpg", 640, 480},
-    {"qvlogo.png", 512, 128},
-    {"wxintro.png", 512, 96},
-    {"tnlogo.png", 64, 64},
-    {"monkey.png", 320, 240},
-    {"monkeym.png", 320, 240},
-    {"sprites.png", 224, 48},
-    {"icons.png", 164, 58},
-    {"power-ups.png", kPowerUpCell * kPowerUpTypes, kPowerUpCell * 3},
-    {"bg.png", 64, 64},
-    {"smallchars.png", kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * 4},
-};
-}  // namespace
-
 TEST(GeneratedPictures, LoadAtTheirSizesWithoutComplaint) {
-    for (const Expected& e : kPictures) {
+    for (const PictureSize& e : kPictureSizes) {
         int complaints = -1;
-        Surface* s = LoadGenerated(e.name, 128, &complaints);
-        EXPECT_EQ(complaints, 0) << e.name;
-        EXPECT_EQ(s->width, e.width) << e.name;
-        EXPECT_EQ(s->height, e.height) << e.name;
+        Surface* s = LoadGenerated(e.file, 128, &complaints);
+        EXPECT_EQ(complaints, 0) << e.file;
+        EXPECT_EQ(s->width, e.width) << e.file;
+        EXPECT_EQ(s->height, e.height) << e.file;
         removeSurface(s);
     }
 }

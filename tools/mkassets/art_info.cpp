@@ -152,7 +152,8 @@ bool WriteInfoPage(const std::string& out) {
     p.Key("Esc", "back to the menu; the game waits there for you");
     p.Key("Pause", "back to the menu, as does a right click");
     p.Key("Menu", "the button beside the playfield");
-    p.Paragraph("Every key can be changed in Options.", kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
+    p.Key("F11", "full screen or window");
+    p.Paragraph("The steering keys and Esc can be changed in Options.", kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
 
     p.Heading("Power-ups");
     p.Paragraph("Some bricks carry a capsule. Catch it with the paddle to use it. Red capsules with a striped rim "

@@ -35,8 +35,8 @@ const Look kLooks[layout::kPowerUpTypes] = {
     {Hex(0x9A3CFF), nullptr, false},    // 9 chomper: a biting mouth
     {Hex(0xE0203A), "z", true},        // 10 sluggish paddle
     {Hex(0xFF2E9A), "\u21C8", false},  // 11 lasers
-    {Hex(0xFF7A10), "\u2604", false},  // 12 fireball
-    {Hex(0x2FC84A), "\u26A1", false},  // 13 fast paddle
+    {Hex(0x3A2A9A), nullptr, false},    // 12 fireball: a burning ball with its tail
+    {Hex(0x2FC84A), nullptr, false},    // 13 fast paddle: a lightning bolt
     {Hex(0xE0203A), "\u2620", true},   // 14 lose balls
     {Hex(0xFF3C8C), "\u2665", false},  // 15 extra life
     {Hex(0xE0203A), "\u2744", true},   // 16 frozen paddle
@@ -114,6 +114,28 @@ void DrawnSymbol(Canvas& c, int type) {
             PaintMask(c, mouth, 1, 1, shadow, 0.7f);
             PaintMask(c, mouth, 0, 0, white);
             Sphere(c, m - 1.0f, m - 3.3f, 1.2f, Hex(0x301050), 0.2f);
+            break;
+        }
+        case 12:  // a fireball: flames trailing up and right from a white-hot ball
+            for (int k = 5; k >= 1; k--) {
+                float t = static_cast<float>(k) / 5.0f;
+                Mask flame = ShapeMask(kPowerUpCell, kPowerUpCell, [&](float x, float y) {
+                    return SdCircle(x, y, m - 2.0f + 7.0f * t, m + 2.0f - 7.0f * t, 3.6f - 2.4f * t);
+                });
+                PaintMask(c, flame, 0, 0, Mix(theme::kYellow, Hex(0xFF4A00), t), 1.0f);
+            }
+            Sphere(c, m - 2.0f, m + 2.0f, 3.6f, Hex(0xFFF4C0), 1.0f);
+            break;
+        case 13: {  // a lightning bolt
+            const float xs[] = {m + 3.5f, m - 2.5f, m + 2.0f, m - 3.5f};
+            const float ys[] = {m - 7.0f, m + 0.5f, m + 0.5f, m + 7.0f};
+            Mask bolt = ShapeMask(kPowerUpCell, kPowerUpCell, [&](float x, float y) {
+                float d = 1e9f;
+                for (int i = 0; i < 3; i++) d = std::min(d, SdSegment(x, y, xs[i], ys[i], xs[i + 1], ys[i + 1]));
+                return d - 1.3f;
+            });
+            PaintMask(c, bolt, 1, 1, shadow, 0.7f);
+            PaintMask(c, bolt, 0, 0, theme::kYellow);
             break;
         }
         case 19: {  // an eye

@@ -105,7 +105,10 @@ bool WriteSprites(const std::string& out) {
 
 // The chomper: a neon-green monster head with a wide open mouth whose middle is
 // the bite point.
-float ChomperHead(float x, float y) { return SdCircle(x, y, 25.5f, 22.0f, 21.0f); }
+float ChomperHorns(float x, float y) {
+    return std::min(SdSegment(x, y, 14.5f, 6.0f, 10.0f, 1.5f), SdSegment(x, y, 36.5f, 6.0f, 41.0f, 1.5f)) - 1.8f;
+}
+float ChomperHead(float x, float y) { return std::min(SdCircle(x, y, 25.5f, 22.0f, 21.0f), ChomperHorns(x, y)); }
 float ChomperMouth(float x, float y) {
     float dx = (x - kBitePointX + 0.5f) / 15.0f, dy = (y - kBitePointY + 3.5f) / 8.0f;
     return (std::sqrt(dx * dx + dy * dy) - 1.0f) * 8.0f;
@@ -113,14 +116,9 @@ float ChomperMouth(float x, float y) {
 
 Canvas Chomper() {
     Canvas c(kBiteWidth, kBiteHeight);
+    // Little horns behind a round green head.
+    BevelShape(c, 0, 0, kBiteWidth, kBiteHeight, ChomperHorns, 1.5f, [](int, int) { return theme::kYellow; }, 0.8f);
     Sphere(c, 25.5f, 22.0f, 21.0f, Hex(0x3CE04A), 0.9f);
-    // Little horns.
-    for (int side = -1; side <= 1; side += 2) {
-        Mask horn = ShapeMask(kBiteWidth, kBiteHeight, [&](float x, float y) {
-            return SdSegment(x, y, 25.5f + side * 11.0f, 5.0f, 25.5f + side * 15.0f, 1.5f) - 1.6f;
-        });
-        PaintMask(c, horn, 0, 0, theme::kYellow);
-    }
     // Eyes.
     Sphere(c, 17.0f, 13.0f, 5.0f, Hex(0xFFFFFF), 0.6f);
     Sphere(c, 33.0f, 12.0f, 5.5f, Hex(0xFFFFFF), 0.6f);

@@ -45,14 +45,6 @@ void Canvas::paste(const Canvas& src, int x, int y) {
             if (inside(x + i, y + j)) at(x + i, y + j) = src.at(i, j);
 }
 
-Canvas Canvas::crop(int x, int y, int w, int h) const {
-    Canvas out(w, h);
-    for (int j = 0; j < h; j++)
-        for (int i = 0; i < w; i++)
-            if (inside(x + i, y + j)) out.at(i, j) = at(x + i, y + j);
-    return out;
-}
-
 std::vector<uint8_t> Canvas::bytes() const {
     std::vector<uint8_t> out(px.size() * 3);
     auto q = [](float v) { return static_cast<uint8_t>(std::lround(Clamp01(v) * 255.0f)); };
@@ -196,12 +188,4 @@ void Sphere(Canvas& c, float cx, float cy, float r, Rgb colour, float shine) {
             Rgb lit = colour * (0.18f + 0.9f * diffuse + rim) + Rgb{1, 1, 1} * spec;
             c.blend(x, y, lit, cov);
         }
-}
-
-void VerticalGradient(Canvas& c, int x, int y, int w, int h, Rgb top, Rgb bottom) {
-    for (int j = 0; j < h; j++) {
-        Rgb col = Mix(top, bottom, h > 1 ? static_cast<float>(j) / static_cast<float>(h - 1) : 0.0f);
-        for (int i = 0; i < w; i++)
-            if (c.inside(x + i, y + j)) c.at(x + i, y + j) = col;
-    }
 }

@@ -47,7 +47,6 @@ struct Canvas {
     }
     // Copies src with its top-left at (x, y).
     void paste(const Canvas& src, int x, int y);
-    Canvas crop(int x, int y, int w, int h) const;
     // 8-bit RGB, rounded and clamped.
     std::vector<uint8_t> bytes() const;
 };
@@ -81,8 +80,6 @@ void BevelShape(Canvas& c, int x0, int y0, int w, int h, const std::function<flo
                 const std::function<Rgb(int, int)>& base, float shine = 0.6f, bool sunken = false);
 // A shaded sphere with a specular highlight, antialiased at its rim.
 void Sphere(Canvas& c, float cx, float cy, float r, Rgb colour, float shine = 1.0f);
-// Vertical gradient over a rectangle.
-void VerticalGradient(Canvas& c, int x, int y, int w, int h, Rgb top, Rgb bottom);
 
 // Clamp to 0..1 and smoothstep.
 float Clamp01(float v);

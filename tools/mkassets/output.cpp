@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "game/flow/layout.h"
 #include "gfx/picture.h"
 #include "gfx/png_writer.h"
 #include "shell/paths.h"
@@ -67,6 +68,12 @@ Surface* ReadBack(const std::string& out, const std::string& name, int w, int h,
 }
 
 bool WritePicture(const std::string& out, const std::string& name, const Canvas& c, int gamma) {
+    for (const layout::PictureSize& size : layout::kPictureSizes)
+        if (name == size.file && (c.width != size.width || c.height != size.height)) {
+            std::fprintf(stderr, "mkassets: %s is drawn at %d x %d, the game needs %d x %d\n", name.c_str(), c.width,
+                         c.height, size.width, size.height);
+            return false;
+        }
     std::string path = out + "Data/" + name;
     bool jpeg = name.size() >= 3 && (name[name.size() - 3] == 'j' || name[name.size() - 3] == 'J');
     bool written = jpeg ? WriteJpeg(path, c) : WriteRgbPng(path, c.bytes().data(), c.width, c.height);

@@ -8,7 +8,8 @@
 
 // Writes out/Data/<name> as PNG (or baseline JPEG for a ".jpg" name) and checks it
 // with loadPicture at the given gamma level. False, after a message on stderr,
-// when writing fails, the loader complains or the size read back is not w x h.
+// when the picture is not the size layout::kPictureSizes gives for it, writing
+// fails, the loader complains or the size read back differs.
 bool WritePicture(const std::string& out, const std::string& name, const Canvas& c, int gamma = 128);
 // Loads out/Data/<name> as the game would; the caller owns the surface. Null,
 // after a message, when the loader complained or the size is not w x h.

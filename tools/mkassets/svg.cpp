@@ -49,5 +49,3 @@ void Composite(Canvas& c, const SvgImage& image, int x, int y) {
             d = d * (1 - a) + image.colour.at(i, j);
         }
 }
-
-void DrawSvg(Canvas& c, const std::string& name, int x, int y, int w, int h) { Composite(c, RenderSvg(name, w, h), x, y); }

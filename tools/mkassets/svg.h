@@ -13,4 +13,3 @@ struct SvgImage {
 SvgImage RenderSvg(const std::string& name, int w, int h);
 // Lays an illustration over c with its top-left at (x, y).
 void Composite(Canvas& c, const SvgImage& image, int x, int y);
-void DrawSvg(Canvas& c, const std::string& name, int x, int y, int w, int h);

@@ -12,7 +12,6 @@ const Rgb kPink = Hex(0xFF3CC8);
 const Rgb kYellow = Hex(0xFFE23A);
 const Rgb kLime = Hex(0x7CFF5A);
 const Rgb kOrange = Hex(0xFF8A1E);
-const Rgb kRed = Hex(0xFF3048);
 const Rgb kWhite = Hex(0xFFFFFF);
 const Rgb kInk = Hex(0xE8E4FF);      // body text
 const Rgb kNight = Hex(0x0C0618);    // the hall's darkest violet

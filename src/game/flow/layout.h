@@ -112,4 +112,29 @@ constexpr FontLayout kFonts[3] = {
 };
 constexpr int kSmallCellWidth = 7, kSmallCellHeight = 11, kSmallCellsPerRow = 32;
 
+// Every picture of Data/ the art ships, at the size the drawing code assumes
+// (or, where the code takes any size, the size it is made at).
+struct PictureSize {
+    const char* file;
+    int width, height;
+};
+constexpr PictureSize kPictureSizes[] = {
+    {"titleBack.png", kTitleWidth, kTitleHeight},
+    {"mainMenu.png", kMenuWidth, kMenuStripHeight * kMenuItemCount * 2},
+    {"optionsWin.png", kOptionsWidth, kOptionsHeight},
+    {"choose.png", kChooseWidth, kChooseHeight},
+    {"strider.png", kInfoWidth, kInfoHeight},
+    {"wxwall.jpg", kTitleWidth, kTitleHeight},
+    {"qvlogo.png", 512, 128},
+    {"wxintro.png", 512, 96},
+    {"tnlogo.png", 64, 64},
+    {"monkey.png", 320, 240},
+    {"monkeym.png", 320, 240},
+    {"sprites.png", 224, 48},
+    {"icons.png", 164, 58},
+    {"power-ups.png", kPowerUpCell * kPowerUpTypes, kPowerUpCell * 3},
+    {"bg.png", 64, 64},
+    {"smallchars.png", kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * 4},
+};
+
 }  // namespace layout
