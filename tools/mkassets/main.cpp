@@ -8,6 +8,7 @@
 #include "art_families.h"
 #include "families.h"
 #include "sound_families.h"
+#include "world_families.h"
 
 const std::string& AssetSourceFolder() {
     static const std::string folder = ZAPBRIK_ASSET_SOURCES;
@@ -24,6 +25,10 @@ const AssetFamily families[] = {
     {"information page", WriteInfoPage},
     {"sound effects", WriteSoundEffects},
     {"music", WriteMusic},
+    {"world scenery", WriteWorldScenery},
+    {"world blocks", WriteWorldBlocks},
+    {"world levels", WriteWorldLevels},
+    {"world hints", WriteWorldHints},
 };
 }  // namespace
 

@@ -184,7 +184,6 @@ bool ParseScore(const std::string& text, Score* score, std::string* error) {
                 if (w[i] == "program") v.program = value;
                 else if (w[i] == "volume") v.volume = value;
                 else if (w[i] == "reverb") v.reverb = value;
-                else if (w[i] == "chorus") v.chorus = value;
                 else if (w[i] == "velocity") v.velocity = value;
                 else return fail("unknown voice setting " + w[i]);
             }

@@ -6,7 +6,7 @@
 //   steps 4                        grid steps per beat
 //   swing 0.6                      where the second step of each pair lands (0.5 = straight)
 //   tail 3                         seconds rendered past the end and folded onto the start
-//   voice NAME program P [volume V] [reverb R] [chorus C] [velocity N]
+//   voice NAME program P [volume V] [reverb R] [velocity N]
 //   voice NAME drums [volume V] [reverb R] [velocity N]
 //   pattern NAME
 //     VOICE: C4 - E4 . G4+B4! ...  one token per step: a note (or chord with +), '-' holds,
@@ -32,7 +32,6 @@ struct ScoreVoice {
     bool drums = false;
     int volume = 100;  // channel volume, 0..127
     int reverb = 30;   // reverb send, 0..127
-    int chorus = 0;    // chorus send, 0..127
     int velocity = 90;
 };
 

@@ -11,6 +11,7 @@
 
 #include "families.h"
 #include "sound_families.h"
+#include "sound_readback.h"
 #include "sound_synth.h"
 #include "sound_voice.h"
 
@@ -270,6 +271,16 @@ Signal Monkey() {
     return s;
 }
 
+// A deep, slow "Fear me!" that rings in a stone hall.
+Signal FearMe() {
+    Signal s = SpokenLine("Fear me!", 5, 120, 1.25, 1.2, kFull);
+    if (s.empty()) return s;
+    const size_t delay = static_cast<size_t>(0.11 * kFull);
+    s.resize(s.size() + 2 * delay, 0.0f);
+    for (size_t i = delay; i < s.size(); ++i) s[i] += 0.35f * s[i - delay];  // echoes of echoes
+    return s;
+}
+
 struct Effect {
     const char* name;
     double rate;
@@ -310,8 +321,8 @@ bool WriteSoundEffects(const std::string& out) {
         {"chomp.raw", kFull, 1.0f, Chomp},
         {"fizz.raw", kFull, 0.8f, Fizz},
         {"scoreup.raw", kFull, 0.7f, ScoreUp},
-        {"doh.raw", kFull, 1.0f, [] { return SpokenLine("Doh!", 25, 150, 0.7, kFull); }},
-        {"fearme1.raw", kFull, 1.0f, [] { return SpokenLine("Fear me!", 5, 110, 1.5, kFull); }},
+        {"doh.raw", kFull, 1.0f, [] { return SpokenLine("Doh!", 25, 150, 1.0, 0.7, kFull); }},
+        {"fearme1.raw", kFull, 1.0f, FearMe},
         {"scream.raw", kHalf, 0.9f, Scream},
         {"monkey.raw", kHalf, 1.0f, Monkey},
     };
@@ -322,7 +333,8 @@ bool WriteSoundEffects(const std::string& out) {
             return false;
         }
         Finish(s, e.rate, kEffectPeak * e.level);
-        if (!WriteRaw(out + "Sound/" + e.name, s)) return false;
+        if (!WriteRaw(out + "Sound/" + e.name, s) || !ReadBackSample(out, e.name, e.rate == kHalf, s.size(), false))
+            return false;
     }
     return true;
 }

@@ -4,14 +4,17 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "families.h"
 #include "music_score.h"
 #include "sound_families.h"
+#include "sound_readback.h"
 #include "sound_synth.h"
 
 namespace {
@@ -83,12 +86,16 @@ bool RenderLoop(const Score& score, Signal* loop) {
         int channel = v.drums ? 9 : next++;
         channels.push_back(channel);
         if (!ok) continue;
-        if (channel == 15) ok = false, std::fprintf(stderr, "mkassets: too many voices\n");
+        if (channel > 15) {
+            std::fprintf(stderr, "mkassets: more voices than MIDI channels\n");
+            ok = false;
+            continue;
+        }
         if (!v.drums) fluid_synth_program_change(synth, channel, v.program);
         fluid_synth_cc(synth, channel, 7, v.volume);
         fluid_synth_cc(synth, channel, 10, 64);
         fluid_synth_cc(synth, channel, 91, v.reverb);
-        fluid_synth_cc(synth, channel, 93, v.chorus);
+        fluid_synth_cc(synth, channel, 93, 0);  // no chorus: its modulation would blur the mono mix
     }
 
     const long loopLength = 2 * std::lround(score.totalSteps / static_cast<double>(score.steps) * 60.0 /
@@ -129,14 +136,18 @@ void StartOnZeroCrossing(Signal& s) {
     for (size_t k = 1; k < search; ++k) {
         if (s[k - 1] < 0 && s[k] >= 0) {
             float step = std::fabs(s[k]) + std::fabs(s[k - 1]);
-            if (step < bestStep) bestStep = step, best = k;
+            if (step < bestStep) {
+                bestStep = step;
+                best = k;
+            }
         }
     }
     std::rotate(s.begin(), s.begin() + static_cast<long>(best), s.end());
     s[0] = 0;
 }
 
-bool WriteTrack(const std::string& out, const char* name) {
+// Writes one track; report gets a line about it, or about what went wrong.
+bool WriteTrack(const std::string& out, const char* name, std::string* report, size_t* samples) {
     std::string path = AssetSourceFolder() + "/music/" + name + ".txt";
     std::ifstream in(path);
     std::stringstream text;
@@ -144,16 +155,19 @@ bool WriteTrack(const std::string& out, const char* name) {
     Score score;
     std::string error;
     if (!in || !ParseScore(text.str(), &score, &error)) {
-        std::fprintf(stderr, "mkassets: %s: %s\n", path.c_str(), in ? error.c_str() : "cannot read");
+        *report = path + ": " + (in ? error : "cannot read");
         return false;
     }
     Signal loop;
-    if (!RenderLoop(score, &loop)) return false;
+    if (!RenderLoop(score, &loop)) {
+        *report = std::string(name) + ": cannot render";
+        return false;
+    }
     Signal track = DecimateByTwo(loop);
     RemoveDc(track);
     double rms = RmsOf(track);
     if (rms <= 0) {
-        std::fprintf(stderr, "mkassets: %s renders silent\n", name);
+        *report = std::string(name) + " renders silent";
         return false;
     }
     Scale(track, static_cast<float>(kMusicRms / rms));
@@ -161,9 +175,12 @@ bool WriteTrack(const std::string& out, const char* name) {
     LimitPeaks(track, kMusicCeiling, kFileRate, true);
     RemoveDc(track);
     StartOnZeroCrossing(track);
-    std::printf("mkassets: %s.raw %.1f s, peak %.0f (limited by %.1f dB), rms %.0f\n", name,
-                static_cast<double>(track.size()) / kFileRate, static_cast<double>(PeakOf(track)),
-                20 * std::log10(std::max(1.0f, unlimited / kMusicCeiling)), RmsOf(track));
+    char line[160];
+    std::snprintf(line, sizeof line, "%s.raw %.1f s, peak %.0f (limited by %.1f dB), rms %.0f", name,
+                  static_cast<double>(track.size()) / kFileRate, static_cast<double>(PeakOf(track)),
+                  20 * std::log10(std::max(1.0f, unlimited / kMusicCeiling)), RmsOf(track));
+    *report = line;
+    *samples = track.size();
     return WriteRaw(out + "Sound/" + name + ".raw", track);
 }
 
@@ -173,7 +190,23 @@ bool WriteMusic(const std::string& out) {
     fluid_set_log_function(FLUID_WARN, QuietLog, nullptr);
     fluid_set_log_function(FLUID_INFO, QuietLog, nullptr);
     fluid_set_log_function(FLUID_DBG, QuietLog, nullptr);
-    for (const char* name : kTracks)
-        if (!WriteTrack(out, name)) return false;
-    return true;
+    // Two workers, each with synthesisers of its own; every track is rendered the
+    // same way whichever worker takes it.
+    constexpr size_t kCount = std::size(kTracks);
+    std::string reports[kCount];
+    bool written[kCount] = {};
+    size_t samples[kCount] = {};
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        for (size_t i; (i = next++) < kCount;) written[i] = WriteTrack(out, kTracks[i], &reports[i], &samples[i]);
+    };
+    std::thread helper(work);
+    work();
+    helper.join();
+    bool ok = true;
+    for (size_t i = 0; i < kCount; ++i) {
+        std::fprintf(written[i] ? stdout : stderr, "mkassets: %s\n", reports[i].c_str());
+        ok = ok && written[i] && ReadBackSample(out, std::string(kTracks[i]) + ".raw", true, samples[i], true);
+    }
+    return ok;
 }

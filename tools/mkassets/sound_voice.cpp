@@ -37,7 +37,7 @@ bool ReadWav(const std::string& path, Signal* samples, int* rate) {
 
 }  // namespace
 
-Signal SpokenLine(const std::string& text, int pitch, int speed, double maxSeconds, double rate) {
+Signal SpokenLine(const std::string& text, int pitch, int speed, double deepen, double maxSeconds, double rate) {
     char path[] = "/tmp/mkassets-voice-XXXXXX";
     int fd = mkstemp(path);
     if (fd < 0) return {};
@@ -57,9 +57,9 @@ Signal SpokenLine(const std::string& text, int pitch, int speed, double maxSecon
     size_t first = 0, last = spoken.size();
     while (first < last && std::fabs(spoken[first]) < threshold) ++first;
     while (last > first && std::fabs(spoken[last - 1]) < threshold) --last;
-    // Linear resampling to the wanted rate.
+    // Linear resampling to the wanted rate, read slower to deepen the voice.
     Signal out;
-    double step = wavRate / rate;
+    double step = wavRate / rate / deepen;
     for (double x = static_cast<double>(first); x + 1 < static_cast<double>(last); x += step) {
         size_t i = static_cast<size_t>(x);
         double f = x - static_cast<double>(i);

@@ -65,5 +65,9 @@ extern int32_t musicFade;
 extern int32_t musicVolume;
 extern int32_t musicSlot;
 
+// The levelProgress row of a difficulty; a value outside 1..4 (a hand-edited
+// settings file) uses the Easy row, as the options window would make it.
+inline int32_t* LevelProgressRow(int32_t d) { return levelProgress[d >= 1 && d <= kDifficulties ? d - 1 : 0]; }
+
 // Puts every field back to its value at program start.
 void ResetGameState();

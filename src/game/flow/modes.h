@@ -14,9 +14,17 @@ struct ModeRoutines {
 };
 
 const ModeRoutines* FindModeRoutines(int32_t mode);
+// The screens drawn in the 330 x 440 panel at (20, 20), in panel coordinates.
+bool IsPanelMode(int32_t mode);
 
 void EnterMode(int32_t mode);
 void LeaveMode(int32_t mode);
 int32_t UpdateMode(int32_t mode);
 int32_t DrawMode(int32_t mode);
 void HandleInput(uint32_t message, uint32_t wParam, int32_t param);
+
+// The rules every event passes first (the screenshot key, Escape to the menu,
+// the editor's exit button); true when one of them took the event.
+bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t param);
+// Panel screens read the pointer in panel coordinates: 20 less in x and y.
+void ShiftPointerToPanel();

@@ -2,12 +2,16 @@
 
 #include <cstdio>
 
+#include "game/flow/choose_level.h"
 #include "game/flow/game_state.h"
+#include "game/flow/info_page.h"
+#include "game/flow/options.h"
 #include "game/play/balls.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
 #include "shell/random.h"
+#include "sound/mixer.h"
 
 std::string StateDumpText() {
     std::string out;
@@ -34,6 +38,35 @@ std::string StateDumpText() {
     line("serve_timer", serveTimer);
     line("game_in_progress", gameInProgress);
     line("rand_state", randState);
+    line("ball0_x", ballCount > 0 ? balls[0].x : -1);
+    line("ball0_y", ballCount > 0 ? balls[0].y : -1);
+    line("hints_enabled", hintsEnabled);
+    line("effects_volume", getVolume(0));
+    line("music_volume", musicVolume);
+    line("music_wanted", musicWanted);
+    line("music_shown", musicShown);
+    line("music_playing", musicPlaying);
+    line("music_fade", musicFade);
+    line("music_slot", musicSlot);
+    const char* const keyLines[kKeyBindings] = {"key_up", "key_down", "key_left", "key_right", "key_escape"};
+    for (int i = 0; i < kKeyBindings; ++i) line(keyLines[i], keyBindings[i]);
+    line("capture_slot", captureSlot);
+    line("high_score_rank", highScoreRank);
+    out += "player_name " + std::string(playerName, static_cast<size_t>(playerNameLength)) + "\n";
+    line("scroll_pos", scrollPos);
+    line("scroll_speed", scrollSpeed);
+    line("panel_open", panelOpen);
+    line("panel_anim", panelAnim);
+    line("opt_unlimited_lives", optUnlimitedLives);
+    line("opt_unlock_all_levels", optUnlockAllLevels);
+    line("opt_fat_paddle", optFatPaddle);
+    line("opt_max_power_up", optMaxPowerUp);
+    line("opt_see_power_ups", optSeePowerUps);
+    line("opt_disable_debris", optDisableDebris);
+    line("thumb_index", thumbIndex);
+    int reachable = 0;
+    for (int level = 0; level < levelCount; ++level) reachable += LevelProgressRow(difficulty)[level] != 0;
+    line("levels_reachable", reachable);
     return out;
 }
 

@@ -1,0 +1,52 @@
+#include "game/flow/enter_name.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/flow/game_state.h"
+#include "game/flow/high_score_table.h"
+#include "game/flow/layout.h"
+#include "game/flow/screen_text.h"
+#include "gfx/font.h"
+
+void EnterEnterName() {
+    std::memset(playerName, 0, sizeof playerName);
+    playerNameLength = 0;
+}
+
+void AppendNameCharacter(char c) {
+    if (playerNameLength >= 10) return;
+    playerName[playerNameLength++] = c;
+    playerName[playerNameLength] = 0;
+}
+
+void EraseNameCharacter() {
+    if (playerNameLength > 0) playerName[--playerNameLength] = 0;
+}
+
+void FinishNameEntry() {
+    if (playerNameLength > 0) InsertHighScore(playerName, score, difficulty);
+    currentMode = ModeHighScores;
+}
+
+int32_t DrawEnterName() {
+    using namespace layout;
+    Surface* dest = backSurface;
+    DrawScreenText(dest, "High Scores", kPanelCentreX, 20, 0, TextCentred);
+    char line[32];
+    std::snprintf(line, sizeof line, "%s %d", "Score", score);
+    DrawSmallTextCentred(dest, line, kPanelCentreX, 32, packColour(31, 31, 0));
+    DrawScreenText(dest, "Done", kPanelWidth - 5, kPanelHeight - 10, 0, TextRight, true);
+    DrawScreenText(dest, "Erase", 5, kPanelHeight - 10, 0, TextLeft, true);
+    DrawScreenText(dest, std::string_view(playerName, playerNameLength), kPanelCentreX, 80, 0, TextCentred);
+    for (int v = 0; v < 8; ++v)
+        for (int c = 0; c < 12; ++c) {
+            int code = KeyboardCode(c, v);
+            if (code > 127) code += 64;
+            if (code >= 127) continue;
+            const char glyph = static_cast<char>(code);
+            DrawScreenText(dest, std::string_view(&glyph, 1), kPanelCentreX - 145 + 25 * c, kPanelHeight / 2 - 70 + 20 * v,
+                           2, TextLeft, true);
+        }
+    return ModeEnterName;
+}

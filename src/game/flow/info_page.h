@@ -1,0 +1,20 @@
+// The information page: a long picture the player scrolls, with a hidden
+// options panel near its bottom whose lid lifts when clicked.
+#pragma once
+#include <cstdint>
+
+struct Surface;
+
+extern int32_t scrollPos;    // pixels
+extern int32_t scrollSpeed;  // -40..40
+extern int32_t panelOpen;    // 0 or 1
+extern int32_t panelAnim;    // 0..150
+extern Surface* infoPicture;
+
+// The largest scroll position: the picture's height + 20 - 440.
+int32_t MaxScrollPos();
+
+void EnterInfoPage();
+void LeaveInfoPage();
+int32_t UpdateInfoPage();
+int32_t DrawInfoPage();

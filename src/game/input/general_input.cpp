@@ -1,0 +1,52 @@
+// The rules every input event passes before the screen's own handling.
+#include "game/flow/game_state.h"
+#include "game/flow/modes.h"
+#include "game/input/input_modes.h"
+#include "game/play/level.h"
+#include "gfx/blit.h"
+#include "gfx/screenshot.h"
+#include "shell/display.h"
+#include "shell/events.h"
+
+namespace {
+// Print Screen writes a screenshot in every screen; its release is ignored.
+constexpr int32_t kScreenshotKey = 0x2C;
+
+bool EscapeLeadsToMenu(int32_t mode) {
+    switch (mode) {
+        case ModeMainMenu: case ModeOptions: case ModeExitWallpaper: case ModeLevelEditor: case ModeLogoSplash:
+        case ModeIntroSplash:
+            return false;
+        default:
+            return true;
+    }
+}
+}  // namespace
+
+void FreezePlayfield() {
+    drawSprite(playfieldImage, 0, 0, playfieldRect.w, playfieldRect.h, backSurface, playfieldRect.x, playfieldRect.y,
+               BlitCopy);
+}
+
+bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
+    if ((message == MsgKeyDown || message == MsgKeyUp) && KeyCode(wParam) == kScreenshotKey) {
+        if (message == MsgKeyDown) saveScreenshot();
+        return true;
+    }
+    if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape] && EscapeLeadsToMenu(currentMode)) {
+        if (currentMode == ModePlay) FreezePlayfield();
+        currentMode = ModeMainMenu;
+        return true;
+    }
+    if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > kScreenWidth - 56 &&
+        mouseY > kScreenHeight - 52) {
+        currentMode = ModeMainMenu;
+        return true;
+    }
+    return false;
+}
+
+void ShiftPointerToPanel() {
+    mouseX -= playfieldRect.x;
+    mouseY -= playfieldRect.y;
+}

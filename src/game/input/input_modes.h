@@ -1,0 +1,22 @@
+// What each screen does with an input event: the message number, the virtual-key
+// code (wParam) and, for keys, the character the key produces.
+#pragma once
+#include <cstdint>
+
+// Escape's copy of the play screen into playfieldImage, so that the menu shows
+// the frozen frame behind itself.
+void FreezePlayfield();
+// A key code compared with a binding: the code taken as a signed 16-bit value.
+inline int32_t KeyCode(uint32_t wParam) { return static_cast<int16_t>(wParam & 0xFFFF); }
+
+void LogoSplashInput(uint32_t message, uint32_t wParam, int32_t param);
+void IntroSplashInput(uint32_t message, uint32_t wParam, int32_t param);
+void MainMenuInput(uint32_t message, uint32_t wParam, int32_t param);
+void OptionsInput(uint32_t message, uint32_t wParam, int32_t param);
+void HighScoresInput(uint32_t message, uint32_t wParam, int32_t param);
+void EnterNameInput(uint32_t message, uint32_t wParam, int32_t param);
+void ExitWallpaperInput(uint32_t message, uint32_t wParam, int32_t param);
+void InfoPageInput(uint32_t message, uint32_t wParam, int32_t param);
+void ChooseLevelInput(uint32_t message, uint32_t wParam, int32_t param);
+void PlayInput(uint32_t message, uint32_t wParam, int32_t param);
+void GameOverInput(uint32_t message, uint32_t wParam, int32_t param);

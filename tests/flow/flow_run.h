@@ -1,0 +1,37 @@
+// Scripted headless runs of the game for the flow tests: a private base folder
+// whose Data/ and Sound/ link to the built assets (so settings and high scores
+// are written there, not into the build), a script, and the state dumps read back.
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+struct FlowRun {
+    FlowRun();
+    TempDir dir;
+    std::string data;  // dir.path + "Data/"
+
+    // Runs the game with the script lines; "dump NAME" in a line writes dir/NAME.
+    // Returns the exit status.
+    int Run(const std::vector<std::string>& lines, std::string* err = nullptr);
+    // The dump written under that name, as name -> value.
+    std::map<std::string, std::string> Dump(const std::string& name);
+    long Value(const std::string& dump, const std::string& field);
+    // Puts a plain grey picture of that size in place of the built one, so a
+    // test's hit positions do not depend on the art.
+    void PutPicture(const std::string& name, int width, int height);
+    // A small picture set 1 and levels 0..count-1 for it: walls on three sides,
+    // an open pit, and two wide breakable blocks in each level: one right under
+    // the serve (the first ball scores at once) and one sealed in a pocket of
+    // wall high up, so the level goes on until the balls are lost.
+    void PutTestLevels(int count);
+};
+
+// The screen positions and tick at which the splash screens have passed on their
+// own, and a click on main-menu item i without a game in progress.
+constexpr int kMenuReadyTick = 320;
+inline int MenuItemScreenY(int item, int gameInProgress = 0) { return 30 + 37 * item + 20 * gameInProgress + 18; }
+// Three script lines: move, press and release the left button at (x, y) from tick t.
+std::vector<std::string> ClickAt(int tick, int x, int y);
