@@ -1,33 +1,34 @@
 #include "flow_run.h"
 
-#include <dirent.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "gfx/png_writer.h"
 
 namespace {
-void LinkFolder(const std::string& from, const std::string& to) {
-    ASSERT_EQ(std::system(("mkdir -p " + to).c_str()), 0);
-    DIR* d = opendir(from.c_str());
-    if (!d) return;
-    while (dirent* e = readdir(d)) {
-        std::string name = e->d_name;
-        if (name == "." || name == ".." || name == "settings.dat" || name.rfind("Zapbrik", 0) == 0) continue;
-        symlink((from + name).c_str(), (to + name).c_str());
+// Gives the run its own copy of the shipped files (links for the large, read-only
+// sounds), so a test that replaces a picture or a level never writes through into
+// the build's Data/.
+void ShareFolder(const std::string& from, const std::string& to, bool copy) {
+    std::filesystem::create_directories(to);
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(from, ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "settings.dat" || name.rfind("Zapbrik", 0) == 0) continue;
+        if (copy)
+            std::filesystem::copy_file(entry.path(), to + name, ignored);
+        else
+            std::filesystem::create_symlink(entry.path(), to + name, ignored);
     }
-    closedir(d);
 }
 }  // namespace
 
 FlowRun::FlowRun() : data(dir.path + "Data/") {
-    LinkFolder(std::string(ZAPBRIK_BUILD_DIR) + "/Data/", data);
-    LinkFolder(std::string(ZAPBRIK_BUILD_DIR) + "/Sound/", dir.path + "Sound/");
+    ShareFolder(std::string(ZAPBRIK_BUILD_DIR) + "/Data/", data, true);
+    ShareFolder(std::string(ZAPBRIK_BUILD_DIR) + "/Sound/", dir.path + "Sound/", false);
 }
 
 int FlowRun::Run(const std::vector<std::string>& lines, std::string* err) {
@@ -95,16 +96,19 @@ void FlowRun::PutTestLevels(int count) {
     }
     for (int y = 0; y < 11; ++y)
         for (int x = 9; x < 20; ++x) blocks[(y * w + x) * 3 + 0] = blocks[(y * w + x) * 3 + 1] = 200;
-    // The links to the built files go first, so nothing is written through them.
-    for (const char* name : {"scheme1.png", "scheme1v.png", "blocks1.png", "blocks1.txt", "hint0.txt"})
-        std::remove((data + name).c_str());
-    for (int level = 0; level < count; ++level) std::remove((data + "level" + std::to_string(level) + ".dat").c_str());
-    ASSERT_TRUE(WriteRgbPng(data + "scheme1.png", map.data(), w, h));
-    ASSERT_TRUE(WriteRgbPng(data + "scheme1v.png", view.data(), w, h));
-    ASSERT_TRUE(WriteRgbPng(data + "blocks1.png", blocks.data(), w, h));
-    WriteText(data + "blocks1.txt", "[block,14,8,20,10][block,36,8,80,10]");
+    // The same test pictures for every picture set, whichever set a level uses.
+    for (int set = 1; set <= 5; ++set) {
+        const std::string n = std::to_string(set);
+        ASSERT_TRUE(WriteRgbPng(data + "scheme" + n + ".png", map.data(), w, h));
+        ASSERT_TRUE(WriteRgbPng(data + "scheme" + n + "v.png", view.data(), w, h));
+        ASSERT_TRUE(WriteRgbPng(data + "blocks" + n + ".png", blocks.data(), w, h));
+        WriteText(data + "blocks" + n + ".txt", "[block,14,8,20,10][block,36,8,80,10]");
+    }
     // Kind 1 blocks at (105, 330), right under the serve, and at (105, 40).
     const std::vector<uint8_t> records = {105, 0, 74, 1, 1, 120, 15, 0, 0, 0, 0, 0,
                                           105, 0, 40, 0, 1, 120, 15, 0, 0, 0, 0, 0};
-    for (int level = 0; level < count; ++level) WriteFile(data + "level" + std::to_string(level) + ".dat", records);
+    for (int level = 0; level < count; ++level) {
+        WriteFile(data + "level" + std::to_string(level) + ".dat", records);
+        std::remove((data + "hint" + std::to_string(level) + ".txt").c_str());  // no shipped hint over a test level
+    }
 }

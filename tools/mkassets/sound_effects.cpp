@@ -143,6 +143,9 @@ Signal Destroy() {
         float body = lp.run(noise.next()) * AttackDecay(t, 0.002, 0.14) + 3.0f * rumble * AttackDecay(t, 0.01, 0.2);
         s[i] = body + 0.9f * Sine(thump.advance(Glide(t, 110, 38, 0.2), kFull)) * AttackDecay(t, 0.002, 0.09);
     }
+    // Driven into a soft clip, so the blast is dense and loud rather than one spike.
+    float peak = PeakOf(s);
+    for (float& v : s) v = std::tanh(3.0f * v / peak);
     return s;
 }
 
