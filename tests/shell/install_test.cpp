@@ -89,6 +89,9 @@ TEST_F(Installed, EveryFileIsWhereTheDesktopLooksForIt) {
         EXPECT_EQ(png[25], 6) << icon;
     }
     EXPECT_FALSE(fs::is_empty(prefix + "/share/zapbrik/Sound"));
+    // A player's files left in the build's Data/ by a run with --data are not shipped.
+    for (const char* players : {"settings.dat", "Zapbrik1.dat", "Zapbrik4.dat"})
+        EXPECT_FALSE(fs::exists(prefix + "/share/zapbrik/Data/" + players)) << players;
     EXPECT_EQ(fs::status(prefix + "/bin/zapbrik").permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
 }
 
