@@ -51,14 +51,15 @@ struct Installed : ::testing::Test {
     TempDir run;
     // Starts the installed game headless from run/elsewhere with a fresh HOME and
     // the given XDG_DATA_HOME; returns the exit status, stderr in err.
-    int Start(const std::string& xdgData, const std::string& script, std::string& err) {
+    int Start(const std::string& xdgData, const std::string& script, std::string& err,
+              const std::string& options = "") {
         fs::create_directories(run.path + "elsewhere");
         fs::create_directories(run.path + "home");
         WriteText(run.path + "script.txt", script);
         const std::string command = "cd " + run.path + "elsewhere && env HOME=" + run.path + "home XDG_DATA_HOME=" +
                                     xdgData + " XDG_STATE_HOME=" + run.path + "state XDG_PICTURES_DIR=" + run.path +
                                     "pictures " + prefix + "/bin/zapbrik --headless --verbose --ticks 400 --script " +
-                                    run.path + "script.txt 2> " + run.path + "stderr.txt";
+                                    run.path + "script.txt " + options + " 2> " + run.path + "stderr.txt";
         const int code = Shell(command);
         err = ReadText(run.path + "stderr.txt");
         return code;
@@ -132,5 +133,21 @@ TEST_F(Installed, AnUnusablePlayersFolderGivesAWarningAndTheGameRuns) {
               std::string::npos)
         << err;
     EXPECT_EQ(ReadText(run.path + "menu.txt").rfind("mode 1\n", 0), 0u) << "the game went on";
+}
+TEST_F(Installed, ConvertedLevelsGoToThePlayersFolderAndAreReadFromThere) {
+    const auto before = Listing(prefix);
+    std::string err;
+    ASSERT_EQ(Start(run.path + "xdg", "", err, "--convert-levels"), 0) << err;
+    EXPECT_EQ(Listing(prefix), before) << "the installed files were written to";
+    for (int level : {0, 1, 99}) {
+        const std::string own = run.path + "xdg/zapbrik/level" + std::to_string(level) + ".dat";
+        ASSERT_TRUE(fs::is_regular_file(own)) << own;
+    }
+    // The player's copy of level 1 now shadows the shipped one: an overlong copy
+    // is what the game reads, and it says so.
+    WriteText(run.path + "xdg/zapbrik/level1.dat", std::string(1 << 20, '\0'));
+    ASSERT_EQ(Start(run.path + "xdg", "", err, "--convert-levels"), 0) << err;
+    EXPECT_NE(err.find("level1.dat is longer than"), std::string::npos) << err;
+    EXPECT_EQ(err.find("level2.dat is longer than"), std::string::npos) << err;
 }
 }  // namespace
