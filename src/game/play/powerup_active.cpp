@@ -44,6 +44,7 @@ void ApplyEffect(const ActivePowerUp& entry) {
     case PowerBallFountain: BallFountainUpdate(entry); break;
     case PowerVolcano: VolcanoUpdate(entry); break;
     case PowerSplitter: SplitterUpdate(); break;
+    case PowerFastBalls: FastBallsUpdate(); break;
     case PowerBlaster: BlasterUpdate(entry); break;
     case PowerChomper: ChomperUpdate(entry); break;
     case PowerLoseBalls: LoseAllBalls(); break;

@@ -1,5 +1,5 @@
-// Power-ups that make balls (fountain, volcano, splitter) or take them all away
-// (lose balls). A full ball table simply makes no more balls.
+// Power-ups that make balls (fountain, volcano, splitter), hurry them (fast
+// balls) or take them all away (lose balls). A full ball table simply makes no more balls.
 #include "game/flow/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
@@ -60,6 +60,10 @@ void SplitterUpdate() {
         const int32_t sy = (Rand() & 1023) - 512;
         AddDebris(bx, by, sx, sy, DebrisSpark, kWhite);
     }
+}
+
+void FastBallsUpdate() {
+    for (int k = 0; k < powerUpCount[PowerFastBalls]; ++k) UpdateBalls();
 }
 
 void LoseAllBalls() {

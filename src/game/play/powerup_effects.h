@@ -8,10 +8,11 @@
 // Width, speed and zone of the paddle (types 5, 6, 10, 13, 17, 18).
 void ApplyPaddleEffect(int type);
 
-// Balls made or lost: fountain, volcano, splitter and lose balls.
+// Balls made, hurried or lost: fountain, volcano, splitter, fast balls, lose balls.
 void BallFountainUpdate(const ActivePowerUp& entry);
 void VolcanoUpdate(const ActivePowerUp& entry);
 void SplitterUpdate();
+void FastBallsUpdate();
 void LoseAllBalls();
 
 // Blocks destroyed at random, and the laser beams.
