@@ -3,7 +3,13 @@
 // motion's halving of the active list's updates.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "game/flow/game_state.h"
+#include "game/flow/state_dump.h"
+#include "game/play/blocks.h"
+#include "game/play/debris.h"
 #include "game/play/balls.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
@@ -147,5 +153,53 @@ TEST_F(PowerUpListTest, SlowMotionHalvesTheActiveListsUpdates) {
     }
     EXPECT_EQ(slowMotionDivisor, 4);
     EXPECT_EQ(activePowerUps[FindActivePowerUp(PowerHoming)].ticks - before, 20);
+}
+TEST_F(PowerUpListTest, TheStateDumpListsCapsulesActiveEntriesAndEachActiveType) {
+    DropPowerUp(50, 50, PowerLasers);
+    ApplyPowerUp(PowerWidePaddle);
+    ApplyPowerUp(PowerWidePaddle);
+    ApplyPowerUp(PowerReveal);
+    std::istringstream in(StateDumpText());
+    std::map<std::string, long long> values;
+    std::string name;
+    long long value;
+    while (in >> name >> value) values[name] = value;
+    EXPECT_EQ(values["capsules"], 1);
+    EXPECT_EQ(values["active_powerups"], 3);
+    EXPECT_EQ(values["powerup_5"], 2);
+    EXPECT_EQ(values["powerup_19"], 1);
+    EXPECT_EQ(values.count("powerup_11"), 0u) << "only active types get a line";
+}
+
+TEST_F(PowerUpListTest, ABlockWithAnUnknownTypeShowsNoMarkerAndDropsNothing) {
+    AddShape(0, 200, 5, 5);
+    const int kind = AddShape(0, 100, 20, 10);
+    optSeePowerUps = 1;
+    PlaceBlock(100, 50, kind, 40);  // type 39: past the table
+    PlaceBlock(150, 50, kind, 1);
+    DestroyBlock(0);
+    DestroyBlock(0);
+    ASSERT_EQ(fallingPowerUpCount, 1);
+    EXPECT_EQ(fallingPowerUps[0].type, PowerHoming);
+}
+
+TEST_F(PowerUpListTest, LaserBeamsShimmerUpToTheFirstSolidPixelAndSparkThere) {
+    paddleX = 165;
+    paddleY = 400;
+    paddleHalfWidth = 20;
+    PaintMap(100, 100, 130, 10, kWallBlue);  // rows 100..109 over both beams
+    FillWith(playfieldImage, packColour(4, 4, 4));
+    ApplyPowerUp(PowerLasers);
+    DrawPaddleEffects();
+    ASSERT_EQ(debrisCount, 2);
+    EXPECT_EQ(debris[0].x >> 10, 147);  // 165 - 20 + 2
+    EXPECT_EQ(debris[1].x >> 10, 182);  // 165 + 20 - 3
+    EXPECT_EQ(debris[0].y >> 10, 110);
+    EXPECT_EQ(debris[0].kind, DebrisSpark);
+    const int sx = 147 + 20;
+    EXPECT_NE(getPixel(backSurface, sx, 110 + 20), 0) << "the free pixel under the wall shimmers";
+    EXPECT_NE(getPixel(backSurface, sx, 398 + 20), 0);
+    EXPECT_EQ(getPixel(backSurface, sx, 109 + 20), 0) << "the beam stops at the wall";
+    EXPECT_EQ(getPixel(backSurface, sx + 1, 200 + 20), 0) << "one pair of beams for one entry";
 }
 }  // namespace
