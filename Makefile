@@ -3,7 +3,7 @@ BUILD    ?= build
 SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
 
-.PHONY: all deps configure run test sanitize bench shots clean
+.PHONY: all deps configure run test sanitize fuzz soak bench shots clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -25,6 +25,13 @@ sanitize: deps
 	cmake --build $(SANBUILD) -j$(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The fuzz targets and the soak are run by hand, not by CI: see scripts/fuzz.
+fuzz: all
+	scripts/fuzz
+
+soak: all
+	scripts/soak
+
 bench: all
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
@@ -32,4 +39,4 @@ shots: all
 	scripts/make-shots $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) build-fuzz
