@@ -55,6 +55,7 @@ void FuzzUseTempFolder() {
 }
 
 void FuzzWriteFile(const std::string& path, const uint8_t* data, size_t size) {
+    std::remove(path.c_str());  // a link to a generated file goes, the file stays as it was
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) std::abort();
     if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();

@@ -10,7 +10,8 @@
 // process; the player's files are kept in its Data/ as with --data. Message
 // boxes are answered silently.
 void FuzzUseTempFolder();
-// Replaces dataFolder + name (or any path) with the bytes.
+// Replaces the file at path with the bytes (a link there is replaced, not
+// written through).
 void FuzzWriteFile(const std::string& path, const uint8_t* data, size_t size);
 // The headless game, with Data/ and Sound/ linked to the generated assets
 // (ZAPBRIK_ASSETS, else the normal build's folders), loaded up to the menu.

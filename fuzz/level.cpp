@@ -4,15 +4,21 @@
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
+#include "gfx/blit.h"
 #include "shell/paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool started = false;
-    if (!started) {
+    // The pictures of set 1 once, and the surfaces a level's start makes from them;
+    // each input starts from the untouched collision map.
+    static Surface* pristineMap = nullptr;
+    if (!pristineMap) {
         FuzzStartGame();
         LoadLevelPictures(0, 1);
-        started = true;
+        pristineMap = createSurface(collisionMap->width, collisionMap->height);
+        centerSurface(pristineMap, collisionMap);
+        playfieldImage = createSurface(sceneryView->width, sceneryView->height);
     }
+    centerSurface(collisionMap, pristineMap);
     FuzzWriteFile(dataFolder + LevelFileName(0), data, size);
     if (!ReadLevelFile(0)) return 0;
     PruneByDepth();

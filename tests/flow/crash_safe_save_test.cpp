@@ -63,7 +63,7 @@ protected:
             EXPECT_EQ(read(ready[0], &byte, 1), 1);
             close(ready[0]);
             usleep(random() % 3000);
-            kill(child, SIGKILL);
+            ::kill(child, SIGKILL);
             int status = 0;
             waitpid(child, &status, 0);
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
