@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     FuzzStartGame();
     std::set<int32_t> modesSeen;
     long firstLevelKb = 0;
-    uint32_t lastModeChange = 0;
+    uint32_t lastModeChange = 0, lastReport = 0;
     // Keys a player presses most: the arrows, Escape, Enter, space and letters.
     const uint8_t keys[] = {0x25, 0x26, 0x27, 0x28, 0x1B, 0x0D, 0x20, 0x41, 0x4E, 0x50, 0x51, 0x5A};
     while (tickCounter < ticks) {
@@ -70,6 +70,10 @@ int main(int argc, char** argv) {
         if (currentMode != before) lastModeChange = tickCounter;
         if (!firstLevelKb && currentMode == ModeLevelComplete) firstLevelKb = ResidentKb();
         if (!firstLevelKb && tickCounter == ticks / 10) firstLevelKb = ResidentKb();  // no level finished yet
+        if (tickCounter % 21600 == 0 && tickCounter != lastReport) {
+            lastReport = tickCounter;
+            std::fprintf(stderr, "soak: tick %u, resident %ld KB\n", tickCounter, ResidentKb());
+        }
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
