@@ -5,6 +5,7 @@
 #include "game/flow/game_state.h"
 #include "game/flow/modes.h"
 #include "gfx/surface.h"
+#include "shell/console_view.h"
 #include "shell/display.h"
 #include "shell/events.h"
 #include "shell/log.h"
@@ -37,10 +38,17 @@ void PresentBackSurface(int32_t mode) {
     else
         PresentFull(backSurface);
 }
+
+// One frame of the game, with the debug console over it while the log is recorded.
+int32_t DrawFrame(int32_t mode) {
+    int32_t next = DrawMode(mode);
+    if (logVerbosity >= 1) DrawDebugConsole(backSurface);
+    return next;
+}
 }  // namespace
 
 const LoopRoutines& GameLoopRoutines() {
-    static const LoopRoutines routines = {EnterMode, LeaveMode, UpdateMode, DrawMode, PresentBackSurface, DrainInput};
+    static const LoopRoutines routines = {EnterMode, LeaveMode, UpdateMode, DrawFrame, PresentBackSurface, DrainInput};
     return routines;
 }
 

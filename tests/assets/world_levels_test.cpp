@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "shell/paths.h"
+#include "test_support.h"
 #include "worlds/block_shapes.h"
 #include "worlds/game_load_checks.h"
 #include "worlds/level_checks.h"
@@ -231,4 +233,40 @@ TEST_F(ShippedLevels, TheSecondRoundOfEachWorldHoldsMoreSteel) {
         }
         EXPECT_GT(second, first) << "world " << world + 1;
     }
+}
+
+// The load check on files the test writes beside a copy of the shipped set 1.
+class LoadCheck : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(dir.path + "Data");
+        for (const char* name : {"scheme1.png", "scheme1v.png", "blocks1.png", "blocks1.txt"})
+            std::filesystem::copy_file(std::string(ZAPBRIK_BUILD_DIR) + "/Data/" + name, dir.path + "Data/" + name);
+        SetBaseFolder(dir.path);
+    }
+    void TearDown() override { SetBaseFolder(ZAPBRIK_BUILD_DIR); }
+    std::vector<std::string> Check(const LevelSource& level) {
+        std::vector<uint8_t> bytes = CompileLevel(level);
+        WriteFile(dir.path + "Data/level0.dat", bytes);
+        return CheckLevelLoads(level);
+    }
+    TempDir dir;
+};
+
+TEST_F(LoadCheck, ASoundLevelLoadsWhole) {
+    EXPECT_TRUE(Check(One("level 0 \"A\"\nplace brick 100 40\nplace steel 200 40\n")).empty());
+}
+
+TEST_F(LoadCheck, BlocksThePrunesDropAreCounted) {
+    // One inside the left wall, one below the depth limit.
+    std::vector<std::string> problems =
+        Check(One("level 0 \"A\"\nplace brick 100 40\nplace brick 2 40\nplace brick 150 390\n"));
+    EXPECT_TRUE(Mentions(problems, "2 blocks lost to the prunes"));
+}
+
+TEST_F(LoadCheck, ALoggedWarningIsAProblem) {
+    std::string text = "level 0 \"A\"\n";
+    for (int i = 0; i < 1001; ++i)
+        text += "place pebble " + std::to_string(20 + (i % 40) * 7) + " " + std::to_string(30 + (i / 40) * 8) + "\n";
+    EXPECT_TRUE(Mentions(Check(One(text)), "warning"));
 }

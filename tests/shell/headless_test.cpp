@@ -57,4 +57,14 @@ TEST(Headless, TheSameScriptGivesTheSameBytes) {
     }
     EXPECT_NE(ReadText(dir.path + "a2.txt").find("\ntick 900\n"), std::string::npos);
 }
+TEST(Headless, VerboseRunsShowTheDebugConsole) {
+    TempDir dir;
+    for (const char* run : {"quiet", "verbose"}) {
+        WriteText(dir.path + run + ".txt", std::string("5 screenshot ") + dir.path + run + ".png\n6 quit\n");
+        std::string options = std::string(run) == "verbose" ? " --verbose" : "";
+        ASSERT_EQ(RunGameBinary("--headless" + options + " --script " + dir.path + run + ".txt" + kData), 0);
+    }
+    // The log's lines ("Mode 0 --> 500", the start-up report) are drawn only when recorded.
+    EXPECT_NE(ReadFile(dir.path + "quiet.png"), ReadFile(dir.path + "verbose.png"));
+}
 }  // namespace

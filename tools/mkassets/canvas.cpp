@@ -159,9 +159,9 @@ void BevelShape(Canvas& c, int x0, int y0, int w, int h, const std::function<flo
             // Half vector between the light and the viewer (0, 0, 1).
             float hx = -l.x, hy = -l.y, hz = l.z + 1.0f;
             float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            float spec = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 24.0f) * shine;
+            float specular = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 24.0f) * shine;
             Rgb b = base(x, y);
-            Rgb lit = b * (0.35f + 0.85f * diffuse) + Rgb{1, 1, 1} * spec;
+            Rgb lit = b * (0.35f + 0.85f * diffuse) + Rgb{1, 1, 1} * specular;
             c.blend(x, y, lit, cov);
         }
 }
@@ -182,10 +182,10 @@ void Sphere(Canvas& c, float cx, float cy, float r, Rgb colour, float shine) {
             float diffuse = std::max(0.0f, (nx * l.x + ny * l.y + nz * l.z) / ll);
             float hx = l.x / ll, hy = l.y / ll, hz = l.z / ll + 1.0f;
             float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            float spec = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 40.0f) * shine;
+            float specular = std::pow(std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl), 40.0f) * shine;
             // A faint rim light from below keeps the dark side from going flat.
             float rim = std::pow(d2, 3.0f) * std::max(0.0f, ny) * 0.35f;
-            Rgb lit = colour * (0.18f + 0.9f * diffuse + rim) + Rgb{1, 1, 1} * spec;
+            Rgb lit = colour * (0.18f + 0.9f * diffuse + rim) + Rgb{1, 1, 1} * specular;
             c.blend(x, y, lit, cov);
         }
 }

@@ -1,14 +1,13 @@
 // The 100 levels: compiled from the sources in assets/levels to "level%d.dat",
 // each checked against its world's collision map and shapes as the game loads them.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
-
-#include <sys/stat.h>
 
 #include "families.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
-#include "gfx/png_writer.h"
 #include "shell/paths.h"
 #include "world_families.h"
 #include "worlds/game_load_checks.h"
@@ -22,11 +21,7 @@ bool WritePreview(const std::string& out, int level) {
     LoadLevel(level);
     playfieldImage = createSurface(collisionMap->width, collisionMap->height);
     ComposePlayfield();
-    std::vector<uint16_t> pixels;
-    for (int y = 0; y < playfieldImage->height; ++y)
-        for (int x = 0; x < playfieldImage->width; ++x) pixels.push_back(getPixel(playfieldImage, x, y));
-    bool ok = WriteRgb565Png(out + "previews/level" + std::to_string(level) + ".png", pixels.data(),
-                             playfieldImage->width, playfieldImage->height);
+    bool ok = WriteSurfacePng(out + "previews/level" + std::to_string(level) + ".png", playfieldImage);
     for (Surface** s : {&playfieldImage, &collisionMap, &sceneryView, &blockSetImage}) removeSurface(*s);
     levelBlockCount = 0;
     return ok;

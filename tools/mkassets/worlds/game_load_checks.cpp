@@ -5,9 +5,9 @@
 #include "game/play/block_set.h"
 #include "game/play/level.h"
 #include "game/play/level_thumbnail.h"
-#include "gfx/png_writer.h"
 #include "shell/log.h"
 #include "worlds/block_shapes.h"
+#include "worlds/world_data.h"
 
 namespace {
 
@@ -90,12 +90,7 @@ std::vector<int> EmptyThumbnails(const std::string& sheetPng) {
                 drawn = getPixel(levelChooserSheet, (level % 10) * 32 + x, (level / 10) * 32 + y) != 0;
         if (!drawn) empty.push_back(level);
     }
-    if (!sheetPng.empty()) {
-        std::vector<uint16_t> pixels;
-        for (int y = 0; y < 320; ++y)
-            for (int x = 0; x < 320; ++x) pixels.push_back(getPixel(levelChooserSheet, x, y));
-        WriteRgb565Png(sheetPng, pixels.data(), 320, 320);
-    }
+    if (!sheetPng.empty()) WriteSurfacePng(sheetPng, levelChooserSheet);
     removeSurface(levelChooserSheet);
     levelChooserSheet = previous;
     return empty;

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "gfx/picture.h"
+#include "gfx/png_writer.h"
 #include "worlds/block_shapes.h"
 
 bool ReadLevelSources(const std::string& folder, std::vector<LevelSource>& levels, std::string& error) {
@@ -64,4 +65,11 @@ void LoadWorldView(int world, WorldView& view) {
     }
     removeSurface(map);
     removeSurface(blocks);
+}
+
+bool WriteSurfacePng(const std::string& path, const Surface* surface) {
+    std::vector<uint16_t> pixels;
+    for (int y = 0; y < surface->height; ++y)
+        for (int x = 0; x < surface->width; ++x) pixels.push_back(getPixel(surface, x, y));
+    return WriteRgb565Png(path, pixels.data(), surface->width, surface->height);
 }

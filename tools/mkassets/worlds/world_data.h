@@ -19,3 +19,7 @@ bool ReadLevelSources(const std::string& folder, std::vector<LevelSource>& level
 // Loads "scheme%d.png" and "blocks%d.png" of the data folder (set with
 // SetBaseFolder) into view; the shapes are cut where block_shapes.h places them.
 void LoadWorldView(int world, WorldView& view);
+
+struct Surface;
+// Writes a surface of the game's pixels as a PNG, for a look at it.
+bool WriteSurfacePng(const std::string& path, const Surface* surface);
