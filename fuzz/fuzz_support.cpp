@@ -99,7 +99,7 @@ int FuzzInputEvent(uint8_t op, uint8_t a, uint8_t b) {
     switch (op % 8) {
         case 0: TranslateInput(MsgKeyDown, a, 0, KeyCharacter(a, b & 1, false)); break;
         case 1: TranslateInput(MsgKeyUp, a, 0, KeyCharacter(a, b & 1, false)); break;
-        case 2: TranslateInput(MsgMouseMove, mouseButtonDown ? MouseFlagLeft : 0, at, 0); break;
+        case 2: TranslateInput(MsgMouseMove, mouseButtonDown ? uint32_t{MouseFlagLeft} : 0u, at, 0); break;
         case 3: TranslateInput(MsgLeftDown, MouseFlagLeft, at, 0); break;
         case 4: TranslateInput(MsgLeftUp, 0, at, 0); break;
         case 5: TranslateInput(MsgRightDown, MouseFlagRight, at, 0); break;
