@@ -4,7 +4,7 @@ SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install sanitize bench shots clean
+.PHONY: all deps configure run test install sanitize fuzz soak bench shots clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -29,6 +29,13 @@ sanitize: deps
 	cmake --build $(SANBUILD) -j$(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The fuzz targets and the soak are run by hand, not by CI: see scripts/fuzz.
+fuzz: all
+	scripts/fuzz
+
+soak: all
+	scripts/soak
+
 bench: all
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
@@ -36,4 +43,4 @@ shots: all
 	scripts/make-shots $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) build-fuzz

@@ -24,9 +24,11 @@ bool TableIsSound() {
     return true;
 }
 
-void SaveTable(int32_t difficulty) {
-    if (!WriteFileAtomically(PlayerFileForWriting(HighScoreFileName(difficulty)), highScoreTable, kHighScoreFileChars))
-        LogMessage(0, "[WARNING] Unable to save high scores.\n");
+bool SaveTable(int32_t difficulty) {
+    if (WriteFileAtomically(PlayerFileForWriting(HighScoreFileName(difficulty)), highScoreTable, kHighScoreFileChars))
+        return true;
+    LogMessage(0, "[WARNING] Unable to save high scores.\n");
+    return false;
 }
 }  // namespace
 
@@ -81,14 +83,14 @@ int32_t HighScoreRank(int32_t newScore, int32_t difficulty) {
     return kHighScoreRows;
 }
 
-void InsertHighScore(const char* name, int32_t newScore, int32_t difficulty) {
+bool InsertHighScore(const char* name, int32_t newScore, int32_t difficulty) {
     char formatted[16];
     std::snprintf(formatted, sizeof formatted, "%8d", newScore);
     char scoreText[8];
     for (int i = 0; i < 8; ++i) scoreText[i] = formatted[i] == ' ' ? '.' : formatted[i];
 
     int32_t rank = HighScoreRank(newScore, difficulty);
-    if (rank >= kHighScoreRows) return;
+    if (rank >= kHighScoreRows) return true;
 
     char row[kHighScoreRowChars];
     size_t nameLength = strnlen(name, 10);
@@ -99,7 +101,7 @@ void InsertHighScore(const char* name, int32_t newScore, int32_t difficulty) {
     char* at = highScoreTable + rank * kHighScoreRowChars;
     std::memmove(at + kHighScoreRowChars, at, (kHighScoreRows - 1 - rank) * kHighScoreRowChars);
     std::memcpy(at, row, kHighScoreRowChars);
-    SaveTable(difficulty);
+    return SaveTable(difficulty);
 }
 
 HighScoreRowText HighScoreRowTexts(int row) {

@@ -30,7 +30,8 @@ int32_t HighScoreRowScore(int row);
 int32_t HighScoreRank(int32_t newScore, int32_t difficulty);
 
 // Writes the table back with the new row in place; the last row falls out.
-void InsertHighScore(const char* name, int32_t newScore, int32_t difficulty);
+// False when the file could not be written (the old one stays as it was).
+bool InsertHighScore(const char* name, int32_t newScore, int32_t difficulty);
 
 // What the high-score screen shows of a row: the name and the last 7 score
 // characters, each '.' shown as a blank, both terminated.

@@ -1,13 +1,9 @@
 #include "game/play/level.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <bit>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "game/flow/game_state.h"
 #include "game/play/balls.h"
@@ -16,6 +12,7 @@
 #include "gfx/assets.h"
 #include "gfx/blit.h"
 #include "gfx/picture.h"
+#include "shell/atomic_file.h"
 #include "shell/log.h"
 #include "shell/paths.h"
 
@@ -123,41 +120,13 @@ int LoadLevel(int level) {
     return 1;
 }
 
-namespace {
-bool WriteAll(int fd, const void* data, size_t size) {
-    const uint8_t* p = static_cast<const uint8_t*>(data);
-    while (size > 0) {
-        ssize_t n = ::write(fd, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Writes the block list next to the level file and renames it into place, so a
-// failed or interrupted save leaves the old level whole.
-bool WriteLevelAtomically(const std::string& path) {
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (int i = 0; i < levelBlockCount && ok; ++i) {
-        LevelBlock record = levelBlocks[i];
-        std::memset(record.reserved, 0, sizeof record.reserved);
-        ok = WriteAll(fd, &record, sizeof record);
-    }
-    ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
-}
-}  // namespace
-
 bool SaveLevel(int level) {
-    if (WriteLevelAtomically(PlayerFileForWriting(LevelFileName(level)))) return true;
+    // The records as they lie in memory, with the unused bytes cleared.
+    std::vector<LevelBlock> records(levelBlocks, levelBlocks + levelBlockCount);
+    for (LevelBlock& record : records) std::memset(record.reserved, 0, sizeof record.reserved);
+    if (WriteFileAtomically(PlayerFileForWriting(LevelFileName(level)), records.data(),
+                            records.size() * sizeof(LevelBlock)))
+        return true;
     LogMessageColour(1, "[ERROR] Unable to save level.\n", ColourRed);
     return false;
 }
