@@ -97,6 +97,11 @@ constexpr int kBiteX = 1, kBiteY = 0, kBiteWidth = 51, kBiteHeight = 47;
 constexpr int kBiteMaskX = 52, kBiteMaskY = 1;
 constexpr int kBitePointX = 30, kBitePointY = 37;
 constexpr int kExitGlowX = 103, kExitGlowY = 1, kExitGlowWidth = 60, kExitGlowHeight = 56;
+// The editor's exit button: the bite picture in the screen's bottom right
+// corner, its glow 3 pixels left of and 4 above it.
+constexpr int kExitButtonWidth = 56, kExitButtonHeight = 52;
+constexpr int kExitButtonX = kTitleWidth - kExitButtonWidth, kExitButtonY = kTitleHeight - kExitButtonHeight;
+constexpr int kExitGlowOffsetX = -3, kExitGlowOffsetY = -4;
 
 // The proportional fonts: row height of a glyph row and the baseline inside it.
 struct FontLayout {

@@ -12,6 +12,7 @@
 #include "game/flow/options.h"
 #include "game/flow/play_screen.h"
 #include "game/flow/splash.h"
+#include "game/input/editor.h"
 #include "game/input/input_modes.h"
 #include "game/play/level_convert.h"
 
@@ -31,7 +32,7 @@ const ModeRoutines rows[] = {
     {ModeLevelComplete, EnterLevelComplete, nullptr, UpdateLevelComplete, nullptr, nullptr},
     {ModeNewGame, nullptr, nullptr, UpdateNewGame, nullptr, nullptr},
     {ModeGameOver, EnterGameOver, nullptr, nullptr, DrawGameOver, GameOverInput},
-    {ModeLevelEditor, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {ModeLevelEditor, EnterLevelEditor, LeaveLevelEditor, nullptr, DrawLevelEditor, LevelEditorInput},
     {ModeConvertLevels, nullptr, nullptr, nullptr, DrawConvertLevels, nullptr},
 };
 }  // namespace

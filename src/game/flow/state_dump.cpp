@@ -6,6 +6,7 @@
 #include "game/flow/game_state.h"
 #include "game/flow/info_page.h"
 #include "game/flow/options.h"
+#include "game/input/editor.h"
 #include "game/play/balls.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
@@ -75,6 +76,16 @@ std::string StateDumpText() {
     int reachable = 0;
     for (int level = 0; level < levelCount; ++level) reachable += LevelProgressRow(difficulty)[level] != 0;
     line("levels_reachable", reachable);
+    line("editor_kind", editorKind);
+    line("editor_powerup", editorPowerUp);
+    // Every block of the level in memory, as x:y:kind:powerUp.
+    out += "level_blocks";
+    for (int i = 0; i < levelBlockCount; ++i) {
+        const LevelBlock& b = levelBlocks[i];
+        out += ' ' + std::to_string(b.x) + ':' + std::to_string(b.y) + ':' + std::to_string(b.kind) + ':' +
+               std::to_string(b.powerUp);
+    }
+    out += '\n';
     return out;
 }
 
