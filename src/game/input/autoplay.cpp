@@ -1,0 +1,207 @@
+#include "game/input/autoplay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "game/flow/game_state.h"
+#include "game/play/balls.h"
+#include "game/play/blocks.h"
+#include "game/play/level.h"
+#include "game/play/paddle.h"
+#include "game/play/playfield.h"
+#include "game/play/power_ups.h"
+#include "shell/events.h"
+
+int32_t autoplayEnabled = 0;
+int32_t autoplayBallsLost = 0;
+int32_t autoplayCapsulesCaught = 0;
+
+namespace {
+constexpr int kFar = 1 << 30;
+
+struct Seen {
+    int32_t startX, startY, type, x, y;
+};
+Seen seenCapsules[kMaxFallingPowerUps];
+int seenCount = 0;
+int32_t lastBallCount = 0;
+int32_t aimCounter = 0;     // moves on at every return of the followed ball
+int32_t followedVy = 0;     // vertical direction of the followed ball last pass
+int32_t lastTargetX = -1, lastTargetY = -1;
+int32_t stuckTicks = 0;
+int32_t lastPaddleX = 0, lastPaddleY = 0;
+
+// Folds a horizontal position into the field, as the side walls reflect a ball.
+int32_t FoldIntoField(int64_t x, int32_t width) {
+    const int64_t lo = 4, hi = width - 5, span = hi - lo;
+    if (span <= 0) return width / 2;
+    int64_t t = (x - lo) % (2 * span);
+    if (t < 0) t += 2 * span;
+    return static_cast<int32_t>(lo + (t <= span ? t : 2 * span - t));
+}
+
+// Where ball i will cross the paddle line, and after how many ticks; balls that
+// head up are counted as arriving after their climb and fall.
+void PredictArrival(int i, int32_t lineY, int32_t& arriveX, int32_t& ticks) {
+    const Ball& b = balls[i];
+    const int32_t by = b.y >> 10;
+    if (b.vy > 0) {
+        const int64_t dy = std::max<int64_t>(0, (static_cast<int64_t>(lineY) << 10) - b.y);
+        ticks = static_cast<int32_t>(dy / b.vy);
+        arriveX = FoldIntoField(static_cast<int64_t>(b.x + static_cast<int64_t>(b.vx) * ticks) >> 10,
+                                collisionMap->width);
+    } else {
+        const int32_t up = std::max(1, -b.vy >> 10);
+        ticks = 2 * by / up + (lineY - by) / up + 1000;
+        arriveX = b.x >> 10;
+    }
+}
+
+// The destructible block the next bounce should head for: one of the three
+// lowest, taken in turn so that an unreachable one is not chased for ever.
+bool PickAimBlock(int32_t& cx, int32_t& cy) {
+    int best[3] = {-1, -1, -1};
+    auto bottom = [](int i) { return levelBlocks[i].y + levelBlocks[i].height; };
+    for (int i = 0; i < levelBlockCount; ++i) {
+        if (levelBlocks[i].kind == 0) continue;
+        for (int k = 0; k < 3; ++k) {
+            if (best[k] < 0 || bottom(i) > bottom(best[k])) {
+                for (int m = 2; m > k; --m) best[m] = best[m - 1];
+                best[k] = i;
+                break;
+            }
+        }
+    }
+    int found = 0;
+    while (found < 3 && best[found] >= 0) ++found;
+    if (found == 0) return false;
+    const LevelBlock& b = levelBlocks[best[aimCounter % found]];
+    cx = b.x + b.width / 2;
+    cy = b.y + b.height / 2;
+    return true;
+}
+
+// The paddle position that sends a ball arriving at arriveX towards the aim block.
+int32_t AimedPaddleX(int32_t arriveX, int32_t lineY) {
+    int32_t cx, cy;
+    if (!PickAimBlock(cx, cy)) return arriveX;
+    const double degrees = std::atan2(cx - arriveX, std::max(1, lineY - cy)) * 57.3;
+    const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
+    // A bounce leaves 3 degrees off vertical per step of offset; stay well inside
+    // the paddle so that a small misjudgement still meets it.
+    const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 5);
+    int32_t offset = static_cast<int32_t>(degrees / 3.0) * scale / 20;
+    offset = std::clamp(offset, -margin, margin);
+    return arriveX - offset;
+}
+
+void CountLostBallsAndCaughtCapsules() {
+    if (lastBallCount > 0 && ballCount == 0 && !OnlyIndestructibleLeft()) ++autoplayBallsLost;
+    lastBallCount = ballCount;
+    for (int s = 0; s < seenCount; ++s) {
+        bool stillFalling = false;
+        for (int i = 0; i < fallingPowerUpCount && !stillFalling; ++i)
+            stillFalling = fallingPowerUps[i].prevX == seenCapsules[s].startX &&
+                           fallingPowerUps[i].prevY == seenCapsules[s].startY &&
+                           fallingPowerUps[i].type == seenCapsules[s].type;
+        const Seen& c = seenCapsules[s];
+        if (!stillFalling && c.y <= collisionMap->height && std::abs(c.y - paddleY) < 24 &&
+            std::abs(c.x - paddleX) < paddleHalfWidth + 16)
+            ++autoplayCapsulesCaught;
+    }
+    seenCount = 0;
+    for (int i = 0; i < fallingPowerUpCount; ++i) {
+        const FallingPowerUp& f = fallingPowerUps[i];
+        seenCapsules[seenCount++] = Seen{f.prevX, f.prevY, f.type, f.x >> 10, f.y >> 10};
+    }
+}
+
+// Adjusts the target for capsules: reaches for a helpful one when no ball needs
+// the paddle soon, and steps aside from a harmful one about to land on it.
+void ConsiderCapsules(int32_t ballTicks, int32_t ballX, int32_t& targetX) {
+    const int32_t reach = paddleHalfWidth + 6;
+    for (int i = 0; i < fallingPowerUpCount; ++i) {
+        const FallingPowerUp& f = fallingPowerUps[i];
+        const int32_t fx = f.x >> 10, fy = f.y >> 10;
+        if (fy > paddleY + 8 || f.vy <= 0) continue;
+        const int32_t ticks = ((paddleY - fy) << 10) / std::max(f.vy, int32_t{256});
+        if (HarmfulPowerUp(f.type)) {
+            if (ticks < 40 && std::abs(fx - targetX) < reach + 10) {
+                const int32_t side = fx < targetX ? 1 : -1;
+                const int32_t dodge = fx + side * (reach + 12);
+                // Keep the ball on the paddle while stepping aside.
+                if (ballTicks > 60 || std::abs(dodge - ballX) < paddleHalfWidth - 2) targetX = dodge;
+            }
+        } else if (ticks < ballTicks - 20 && std::abs(fx - ballX) < 4 * (ballTicks - ticks) + paddleHalfWidth) {
+            targetX = fx;
+        }
+    }
+}
+
+void SendPointer(int32_t x, int32_t y) {
+    x = std::clamp(x, int32_t{0}, collisionMap->width - 1);
+    y = std::clamp(y, int32_t{0}, collisionMap->height - 1);
+    if (x == lastTargetX && y == lastTargetY && steerByMouse) return;
+    lastTargetX = x;
+    lastTargetY = y;
+    TranslateInput(MsgMouseMove, 0, PointerParam(x + playfieldLeft, y + playfieldTop), 0);
+}
+}  // namespace
+
+bool HarmfulPowerUp(int type) {
+    switch (type) {
+        case PowerNarrowPaddle: case PowerFastBalls: case PowerSluggishPaddle: case PowerLoseBalls:
+        case PowerFrozenPaddle: case PowerLowerZone:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ResetAutoplay() {
+    autoplayBallsLost = autoplayCapsulesCaught = 0;
+    seenCount = 0;
+    lastBallCount = aimCounter = followedVy = stuckTicks = 0;
+    lastTargetX = lastTargetY = -1;
+}
+
+void RunAutoplay() {
+    if (!autoplayEnabled || currentMode != ModePlay || !collisionMap) return;
+    CountLostBallsAndCaughtCapsules();
+    // A hint holds the serve back; a click sends it on its way, as a player would.
+    if (hintsEnabled == 1 && serveTimer > 300) {
+        TranslateInput(MsgLeftDown, MouseFlagLeft, PointerParam(mouseX, mouseY), 0);
+        TranslateInput(MsgLeftUp, 0, PointerParam(mouseX, mouseY), 0);
+    }
+
+    const int32_t lineY = paddleY - 3;
+    int32_t targetX = collisionMap->width / 2, ballTicks = kFar, ballX = targetX;
+    int follow = -1;
+    for (int i = 0; i < ballCount; ++i) {
+        int32_t x, t;
+        PredictArrival(i, lineY, x, t);
+        if (t < ballTicks) {
+            ballTicks = t;
+            ballX = x;
+            follow = i;
+        }
+    }
+    if (follow >= 0) {
+        const int32_t vy = balls[follow].vy;
+        if (followedVy > 0 && vy < 0) ++aimCounter;
+        followedVy = vy;
+        targetX = AimedPaddleX(ballX, lineY);
+    }
+    ConsiderCapsules(ballTicks, ballX, targetX);
+
+    // Boxed in: the paddle has not moved for a while though it should. Push
+    // straight down and sideways into what holds it, which digs through sand.
+    int32_t targetY = BottomLimit();
+    const bool moved = paddleX != lastPaddleX || paddleY != lastPaddleY;
+    lastPaddleX = paddleX;
+    lastPaddleY = paddleY;
+    stuckTicks = (!moved && std::abs(targetX - paddleX) > 3) ? stuckTicks + 1 : 0;
+    if (stuckTicks > 20) targetY = paddleY - 20 + (stuckTicks & 32);
+    SendPointer(targetX, targetY);
+}
