@@ -3,7 +3,7 @@ BUILD    ?= build
 SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
 
-.PHONY: all deps configure run test sanitize bench shots clean
+.PHONY: all deps configure run test sanitize bench shots verify-levels clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -30,6 +30,10 @@ bench: all
 
 shots: all
 	scripts/make-shots $(BUILD)
+
+# Not part of `make test`: every level played by the autoplayer, on Easy and Insane.
+verify-levels: all
+	scripts/verify-levels $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

@@ -1,7 +1,6 @@
 #include "game/input/autoplay.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "game/flow/game_state.h"
@@ -11,6 +10,7 @@
 #include "game/play/paddle.h"
 #include "game/play/playfield.h"
 #include "game/play/power_ups.h"
+#include "game/play/tables.h"
 #include "shell/events.h"
 
 int32_t autoplayEnabled = 0;
@@ -58,41 +58,59 @@ void PredictArrival(int i, int32_t lineY, int32_t& arriveX, int32_t& ticks) {
     }
 }
 
-// The destructible block the next bounce should head for: one of the three
-// lowest, taken in turn so that an unreachable one is not chased for ever.
-bool PickAimBlock(int32_t& cx, int32_t& cy) {
-    int best[3] = {-1, -1, -1};
-    auto bottom = [](int i) { return levelBlocks[i].y + levelBlocks[i].height; };
-    for (int i = 0; i < levelBlockCount; ++i) {
-        if (levelBlocks[i].kind == 0) continue;
-        for (int k = 0; k < 3; ++k) {
-            if (best[k] < 0 || bottom(i) > bottom(best[k])) {
-                for (int m = 2; m > k; --m) best[m] = best[m - 1];
-                best[k] = i;
-                break;
+// Follows a bounce leaving (x, y) at heading 270 + 3 * step through the collision
+// map, reflecting off walls a few times. Returns the length of the path to the
+// first destructible block it meets, or kFar when it meets none.
+int32_t TraceBounce(int32_t x, int32_t y, int32_t step) {
+    const int heading = 270 + 3 * step;
+    double dx = cosTable[heading % 360] / 256.0, dy = sinTable[heading % 360] / 256.0;
+    double fx = x, fy = y;
+    int reflections = 0;
+    auto solid = [](double px, double py) {
+        const int ix = static_cast<int>(px), iy = static_cast<int>(py);
+        if (ix < 0 || iy < 0 || ix >= collisionMap->width || iy >= collisionMap->height) return true;
+        const uint16_t c = getPixel(collisionMap, ix, iy);
+        return (c >> 11) != 0 || (c & 31) != 0;  // blocks, walls and settled debris; sand lets balls by
+    };
+    for (int length = 0; length < 1200; ++length) {
+        const double nx = fx + dx, ny = fy + dy;
+        if (solid(nx, ny)) {
+            const int ix = static_cast<int>(nx), iy = static_cast<int>(ny);
+            if (ix >= 0 && iy >= 0 && ix < collisionMap->width && iy < collisionMap->height) {
+                const int j = FindBlockAt(ix, iy);
+                if (j >= 0 && levelBlocks[j].kind != 0) return length;
             }
+            if (++reflections > 3) return kFar;
+            if (solid(nx, fy)) dx = -dx;
+            if (solid(fx, ny)) dy = -dy;
+            continue;
         }
+        fx = nx;
+        fy = ny;
     }
-    int found = 0;
-    while (found < 3 && best[found] >= 0) ++found;
-    if (found == 0) return false;
-    const LevelBlock& b = levelBlocks[best[aimCounter % found]];
-    cx = b.x + b.width / 2;
-    cy = b.y + b.height / 2;
-    return true;
+    return kFar;
 }
 
-// The paddle position that sends a ball arriving at arriveX towards the aim block.
+// The paddle position that sends a ball arriving at arriveX on the shortest
+// path to a destructible block. When no bounce reaches one directly, the angle
+// changes at every return of the ball so that the field gets explored.
 int32_t AimedPaddleX(int32_t arriveX, int32_t lineY) {
-    int32_t cx, cy;
-    if (!PickAimBlock(cx, cy)) return arriveX;
-    const double degrees = std::atan2(cx - arriveX, std::max(1, lineY - cy)) * 57.3;
     const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
-    // A bounce leaves 3 degrees off vertical per step of offset; stay well inside
-    // the paddle so that a small misjudgement still meets it.
+    // Stay well inside the paddle so that a small misjudgement still meets it.
     const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 5);
-    int32_t offset = static_cast<int32_t>(degrees / 3.0) * scale / 20;
-    offset = std::clamp(offset, -margin, margin);
+    const int32_t maxStep = std::min(int32_t{16}, margin * 20 / scale);
+    int32_t bestStep = 0, bestLength = kFar;
+    for (int32_t step = -maxStep; step <= maxStep; ++step) {
+        const int32_t length = TraceBounce(arriveX, lineY - 3, step);
+        if (length < bestLength) {
+            bestLength = length;
+            bestStep = step;
+        }
+    }
+    if (bestLength == kFar) bestStep = (aimCounter * 7) % (2 * maxStep + 1) - maxStep;
+    // The smallest pixel offset whose bounce step, (offset * 20) / scale, is bestStep.
+    const int32_t size = (std::abs(bestStep) * scale + 19) / 20;
+    const int32_t offset = std::clamp(bestStep < 0 ? -size : size, -margin, margin);
     return arriveX - offset;
 }
 
