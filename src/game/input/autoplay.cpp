@@ -32,30 +32,40 @@ int32_t lastTargetX = -1, lastTargetY = -1;
 int32_t stuckTicks = 0;
 int32_t lastPaddleX = 0, lastPaddleY = 0;
 
-// Folds a horizontal position into the field, as the side walls reflect a ball.
-int32_t FoldIntoField(int64_t x, int32_t width) {
-    const int64_t lo = 4, hi = width - 5, span = hi - lo;
-    if (span <= 0) return width / 2;
-    int64_t t = (x - lo) % (2 * span);
-    if (t < 0) t += 2 * span;
-    return static_cast<int32_t>(lo + (t <= span ? t : 2 * span - t));
+// True where a ball would bounce: blocks, walls and settled debris. Sand lets
+// balls through, and outside the map counts as solid.
+bool BallSolid(int32_t px, int32_t py) {
+    if (px < 0 || py < 0 || px >= collisionMap->width || py >= collisionMap->height) return true;
+    const uint16_t c = getPixel(collisionMap, px, py);
+    return (c >> 11) != 0 || (c & 31) != 0;
 }
 
-// Where ball i will cross the paddle line, and after how many ticks; balls that
-// head up are counted as arriving after their climb and fall.
+// Where ball i will cross the paddle line, and after how many ticks: the ball is
+// followed tick by tick through the map, turning back off what it meets. A ball
+// that does not come down within the look-ahead counts as arriving late, above
+// where it is now.
 void PredictArrival(int i, int32_t lineY, int32_t& arriveX, int32_t& ticks) {
     const Ball& b = balls[i];
-    const int32_t by = b.y >> 10;
-    if (b.vy > 0) {
-        const int64_t dy = std::max<int64_t>(0, (static_cast<int64_t>(lineY) << 10) - b.y);
-        ticks = static_cast<int32_t>(dy / b.vy);
-        arriveX = FoldIntoField(static_cast<int64_t>(b.x + static_cast<int64_t>(b.vx) * ticks) >> 10,
-                                collisionMap->width);
-    } else {
-        const int32_t up = std::max(1, -b.vy >> 10);
-        ticks = 2 * by / up + (lineY - by) / up + 1000;
-        arriveX = b.x >> 10;
+    int64_t x = b.x, y = b.y, vx = b.vx, vy = b.vy;
+    for (ticks = 0; ticks < 400; ++ticks) {
+        if (vy > 0 && (y >> 10) >= lineY) {
+            arriveX = static_cast<int32_t>(x >> 10);
+            return;
+        }
+        const int64_t nx = x + vx, ny = y + vy;
+        const int32_t px = static_cast<int32_t>(nx >> 10), py = static_cast<int32_t>(ny >> 10);
+        if (py < lineY && BallSolid(px, py)) {
+            const bool side = BallSolid(px, static_cast<int32_t>(y >> 10));
+            const bool above = BallSolid(static_cast<int32_t>(x >> 10), py);
+            if (side || !above) vx = -vx;  // a corner turns both
+            if (above || !side) vy = -vy;
+            continue;
+        }
+        x = nx;
+        y = ny;
     }
+    arriveX = b.x >> 10;
+    ticks = kFar / 2;
 }
 
 // Follows a bounce leaving (x, y) at heading 270 + 3 * step through the collision
@@ -66,12 +76,7 @@ int32_t TraceBounce(int32_t x, int32_t y, int32_t step) {
     double dx = cosTable[heading % 360] / 256.0, dy = sinTable[heading % 360] / 256.0;
     double fx = x, fy = y;
     int reflections = 0;
-    auto solid = [](double px, double py) {
-        const int ix = static_cast<int>(px), iy = static_cast<int>(py);
-        if (ix < 0 || iy < 0 || ix >= collisionMap->width || iy >= collisionMap->height) return true;
-        const uint16_t c = getPixel(collisionMap, ix, iy);
-        return (c >> 11) != 0 || (c & 31) != 0;  // blocks, walls and settled debris; sand lets balls by
-    };
+    auto solid = [](double px, double py) { return BallSolid(static_cast<int32_t>(px), static_cast<int32_t>(py)); };
     for (int length = 0; length < 1200; ++length) {
         const double nx = fx + dx, ny = fy + dy;
         if (solid(nx, ny)) {
@@ -151,7 +156,8 @@ void ConsiderCapsules(int32_t ballTicks, int32_t ballX, int32_t& targetX) {
                 // Keep the ball on the paddle while stepping aside.
                 if (ballTicks > 60 || std::abs(dodge - ballX) < paddleHalfWidth - 2) targetX = dodge;
             }
-        } else if (ticks < ballTicks - 20 && std::abs(fx - ballX) < 4 * (ballTicks - ticks) + paddleHalfWidth) {
+        } else if (ticks < ballTicks - 20 &&
+                   std::abs(fx - ballX) < 4 * std::min(ballTicks - ticks, int32_t{1000}) + paddleHalfWidth) {
             targetX = fx;
         }
     }
@@ -189,8 +195,9 @@ void RunAutoplay() {
     CountLostBallsAndCaughtCapsules();
     // A hint holds the serve back; a click sends it on its way, as a player would.
     if (hintsEnabled == 1 && serveTimer > 300) {
-        TranslateInput(MsgLeftDown, MouseFlagLeft, PointerParam(mouseX, mouseY), 0);
-        TranslateInput(MsgLeftUp, 0, PointerParam(mouseX, mouseY), 0);
+        const uint32_t middle = PointerParam(playfieldLeft + collisionMap->width / 2, playfieldTop + collisionMap->height / 2);
+        TranslateInput(MsgLeftDown, MouseFlagLeft, middle, 0);
+        TranslateInput(MsgLeftUp, 0, middle, 0);
     }
 
     const int32_t lineY = paddleY - 3;
@@ -213,8 +220,9 @@ void RunAutoplay() {
     }
     ConsiderCapsules(ballTicks, ballX, targetX);
 
-    // Boxed in: the paddle has not moved for a while though it should. Push
-    // straight down and sideways into what holds it, which digs through sand.
+    // Boxed in: the paddle has not moved for a while though it should. Keep
+    // pushing sideways while aiming alternately above and below the paddle;
+    // pushing into sand digs through it.
     int32_t targetY = BottomLimit();
     const bool moved = paddleX != lastPaddleX || paddleY != lastPaddleY;
     lastPaddleX = paddleX;
