@@ -25,7 +25,8 @@ struct FlowRun {
     // A small picture set 1 and levels 0..count-1 for it: walls on three sides,
     // an open pit, and two wide breakable blocks in each level: one right under
     // the serve (the first ball scores at once) and one sealed in a pocket of
-    // wall high up, so the level goes on until the balls are lost.
+    // wall high up, so the level goes on until the balls are lost. Level 1 has
+    // no hint.
     void PutTestLevels(int count);
 };
 

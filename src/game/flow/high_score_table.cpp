@@ -49,7 +49,10 @@ void LoadHighScores(int32_t difficulty) {
         if (TableIsSound()) return;
         FillWithDots();
     }
-    LogMessage(0, "[WARNING] Damaged high score file " + path + ", showing an empty table.\n");
+    // The game over screen reads the table every frame: say it once per file.
+    static std::string lastDamaged;
+    if (path != lastDamaged) LogMessage(0, "[WARNING] Damaged high score file " + path + ", showing an empty table.\n");
+    lastDamaged = path;
 }
 
 int32_t HighScoreRowScore(int row) {

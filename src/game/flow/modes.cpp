@@ -39,7 +39,8 @@ int32_t UpdateMode(int32_t mode) {
     MusicStep(mode);
     const ModeRoutines* m = FindModeRoutines(mode);
     int32_t next = m && m->update ? m->update() : mode;
-    if (next != ModePlay) backgroundScroll -= 1;
+    // The scroll counter runs down for ever and wraps round like an unsigned value.
+    if (next != ModePlay) backgroundScroll = static_cast<int32_t>(static_cast<uint32_t>(backgroundScroll) - 1u);
     return next;
 }
 
