@@ -2,8 +2,9 @@
 BUILD    ?= build
 SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
+PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test sanitize bench shots verify-levels clean
+.PHONY: all deps configure run test install sanitize bench shots verify-levels clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -19,6 +20,9 @@ run: all
 
 test: all
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+install: all
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 sanitize: deps
 	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     const std::string logPath = LogFilePath();
     if (!MakeFolders(logPath.substr(0, logPath.rfind('/'))) || !OpenLogFile(logPath))
         LogMessage(1, "[WARNING] Unable to open the log file " + logPath + "\n");
-    SetBaseFolder(options.dataDir.empty() ? ExecutableFolder() : options.dataDir);
+    SetBaseFolder(options.dataDir.empty() ? BaseFolderBeside(ExecutableFolder()) : options.dataDir);
     if (!options.dataDir.empty()) SetPlayerFolder(dataFolder);
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
         std::fprintf(stderr, "zapbrik: script error: %s\n", error.c_str());

@@ -34,6 +34,17 @@ void SetBaseFolder(const std::string& folder) {
     soundFolder = baseFolder + "Sound/";
 }
 
+std::string BaseFolderBeside(const std::string& executableFolder) {
+    const std::string here = WithSlash(executableFolder.empty() ? "." : executableFolder);
+    auto holdsData = [](const std::string& folder) {
+        struct stat info;
+        return stat((folder + "Data").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    };
+    if (holdsData(here)) return here;
+    const std::string installed = here + "../share/zapbrik/";
+    return holdsData(installed) ? installed : here;
+}
+
 std::string PlayerFolder() {
     if (!playerOverride.empty()) return playerOverride;
     return XdgFolder("XDG_DATA_HOME", ".local/share") + "zapbrik/";

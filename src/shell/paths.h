@@ -8,6 +8,10 @@ extern std::string soundFolder;  // samples
 
 // Sets the base folder (a trailing '/' is added when missing) and the two below it.
 void SetBaseFolder(const std::string& folder);
+// The base folder of a game started from executableFolder: that folder when it
+// holds Data/ (a build, or an unpacked copy), else ../share/zapbrik/ beside it
+// when that holds Data/ (an installed game), else the executable's folder.
+std::string BaseFolderBeside(const std::string& executableFolder);
 
 // The player's own files (settings, high scores, edited levels) live in the
 // player's folder: $XDG_DATA_HOME/zapbrik/, else ~/.local/share/zapbrik/. With

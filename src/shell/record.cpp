@@ -47,6 +47,10 @@ void RecordInput(uint32_t message, uint32_t wParam, uint32_t lParam) {
     }
 }
 
+void RecordFocusLost() {
+    if (recording) std::fprintf(recording, "%u focus lost\n", static_cast<unsigned>(tickCounter));
+}
+
 void StopRecording() {
     if (!recording) return;
     std::fprintf(recording, "%u quit\n", static_cast<unsigned>(tickCounter));

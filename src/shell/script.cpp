@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "game/flow/game_state.h"
+#include "game/flow/modes.h"
 #include "game/flow/state_dump.h"
 #include "gfx/png_writer.h"
 #include "shell/display.h"
@@ -75,6 +76,10 @@ std::string ParseLine(const std::string& line, int lineNumber, ScriptCommand& c,
         if (std::string e = expect(3); !e.empty()) return e;
         c.kind = verb == "dump" ? ScriptCommand::Dump : ScriptCommand::Screenshot;
         c.path = words[2];
+    } else if (verb == "focus") {
+        if (std::string e = expect(3); !e.empty()) return e;
+        if (words[2] != "lost") return "focus needs lost";
+        c.kind = ScriptCommand::FocusLost;
     } else if (verb == "quit") {
         if (std::string e = expect(2); !e.empty()) return e;
         c.kind = ScriptCommand::Quit;
@@ -157,6 +162,9 @@ void RunScriptCommand(const ScriptCommand& c) {
         case ScriptCommand::Dump:
             if (!WriteStateDump(c.path))
                 LogMessageColour(1, "[ERROR] Unable to write state dump " + c.path + "\n", ColourRed);
+            break;
+        case ScriptCommand::FocusLost:
+            HandleFocusLost();
             break;
         case ScriptCommand::Quit:
             RequestClose();

@@ -1,14 +1,14 @@
 // Scripted input for headless and test runs. One command a line; the first field
 // is the tick after which the command runs, in the message-drain step of that pass:
 //   120 key down 0x27 | 200 mouse move 300 250 | 210 mouse down left 300 250
-//   300 screenshot shot.png | 300 dump state.txt | 900 quit
+//   300 screenshot shot.png | 300 dump state.txt | 400 focus lost | 900 quit
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, Screenshot, Dump, Quit } kind;
+    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, Screenshot, Dump, FocusLost, Quit } kind;
     uint32_t tick;
     uint32_t code;   // key code, or 0 left / 1 right for buttons
     int32_t x, y;

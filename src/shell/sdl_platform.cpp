@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/flow/game_state.h"
+#include "game/flow/modes.h"
 #include "shell/display.h"
 #include "shell/events.h"
 #include "shell/log.h"
@@ -91,6 +92,13 @@ void SdlWait(int64_t deadline) {
 
 void SdlWarp(int x, int y);
 
+// During play the pointer steers the paddle and stays inside the window; on every
+// other screen, and whenever the window has no focus, it is free.
+void HoldPointerInPlay() {
+    const bool hold = currentMode == ModePlay && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    if (hold != (SDL_GetWindowGrab(window) == SDL_TRUE)) SDL_SetWindowGrab(window, hold ? SDL_TRUE : SDL_FALSE);
+}
+
 void SdlPump() {
     AnswerOtherCopies();
     SDL_Event event;
@@ -101,6 +109,9 @@ void SdlPump() {
                 RequestClose();
                 continue;
             case SDL_WINDOWEVENT:
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) HandleFocusLost();
+                redrawNeeded = true;
+                continue;
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
                 redrawNeeded = true;
@@ -136,6 +147,7 @@ void SdlPump() {
         Deliver(move);
         SdlWarp(mouseX, mouseY);
     }
+    HoldPointerInPlay();
 }
 
 void SdlPresent(const uint16_t* pixels) {

@@ -20,4 +20,13 @@ TEST(Generator, SecondRunWritesTheSameBytes) {
             compared++;
         }
     EXPECT_GE(compared, 19);  // at least every picture and font
+    int icons = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path + "icons")) {
+        if (!entry.is_regular_file()) continue;
+        std::string name = entry.path().string().substr(dir.path.size());
+        EXPECT_TRUE(ReadFile(entry.path().string()) == ReadFile(std::string(ZAPBRIK_BUILD_DIR) + "/" + name))
+            << name << " differs between runs";
+        icons++;
+    }
+    EXPECT_EQ(icons, 6);  // five sizes and the scalable icon
 }

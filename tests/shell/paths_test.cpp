@@ -54,4 +54,14 @@ TEST_F(PathsTest, AnUnwritablePlayerFolderStillGivesAPath) {
     EXPECT_FALSE(MakeFolders(dir.path + "blocker/zapbrik"));
     SetPlayerFolder("");
 }
+TEST_F(PathsTest, TheShippedFilesAreFoundBesideTheExecutableOrInItsShareFolder) {
+    MakeFolders(dir.path + "prefix/bin");
+    EXPECT_EQ(BaseFolderBeside(dir.path + "prefix/bin"), dir.path + "prefix/bin/") << "nothing anywhere";
+    MakeFolders(dir.path + "prefix/share/zapbrik/Data");
+    EXPECT_EQ(BaseFolderBeside(dir.path + "prefix/bin/"), dir.path + "prefix/bin/../share/zapbrik/") << "installed";
+    MakeFolders(dir.path + "prefix/bin/Data");
+    EXPECT_EQ(BaseFolderBeside(dir.path + "prefix/bin"), dir.path + "prefix/bin/") << "a build: Data/ beside it wins";
+    WriteText(dir.path + "odd/Data", "a file, not a folder");
+    EXPECT_EQ(BaseFolderBeside(dir.path + "odd"), dir.path + "odd/");
+}
 }  // namespace

@@ -19,10 +19,11 @@ TEST(Script, ParsesEveryCommand) {
                             "216 mouse up right 1 2\n"
                             "300 screenshot shot.png\n"
                             "300 dump state.txt\n"
+                            "400 focus lost\n"
                             "900 quit\n",
                             c, error))
         << error;
-    ASSERT_EQ(c.size(), 8u);
+    ASSERT_EQ(c.size(), 9u);
     EXPECT_EQ(c[0].kind, ScriptCommand::KeyDown);
     EXPECT_EQ(c[0].code, 0x27u);
     EXPECT_EQ(c[0].line, 2);
@@ -32,7 +33,8 @@ TEST(Script, ParsesEveryCommand) {
     EXPECT_EQ(c[4].kind, ScriptCommand::MouseUp);
     EXPECT_EQ(c[4].code, 1u);
     EXPECT_EQ(c[6].path, "state.txt");
-    EXPECT_EQ(c[7].tick, 900u);
+    EXPECT_EQ(c[7].kind, ScriptCommand::FocusLost);
+    EXPECT_EQ(c[8].tick, 900u);
 }
 
 TEST(Script, ErrorsNameTheirLine) {
@@ -47,6 +49,8 @@ TEST(Script, ErrorsNameTheirLine) {
         {"\n\n10 mouse down middle 1 2\n", "3: mouse button"},
         {"10 mouse move 1\n", "1: wrong number of fields"},
         {"10 quit now\n", "1: wrong number of fields"},
+        {"10 focus gained\n", "1: focus needs lost"},
+        {"10 focus\n", "1: wrong number of fields"},
         {"10\n", "1: missing command"},
     };
     for (const Bad& b : cases) {

@@ -9,3 +9,5 @@ bool WriteSheets(const std::string& out);      // art_sprites.cpp
 bool WriteScreens(const std::string& out);     // art_screens.cpp
 bool WriteSplashes(const std::string& out);    // art_splash.cpp
 bool WriteInfoPage(const std::string& out);    // art_info.cpp
+// The desktop's application icon, outside Data/: out/icons/hicolor/.
+bool WriteAppIcons(const std::string& out);    // art_icons.cpp

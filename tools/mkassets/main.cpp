@@ -1,4 +1,5 @@
-// mkassets OUT: writes Data/ and Sound/ under OUT, deterministically.
+// mkassets OUT: writes Data/, Sound/ and the application icons (icons/) under OUT,
+// deterministically.
 #include <sys/stat.h>
 
 #include <chrono>
@@ -23,6 +24,7 @@ const AssetFamily families[] = {
     {"screens", WriteScreens},
     {"splashes", WriteSplashes},
     {"information page", WriteInfoPage},
+    {"application icons", WriteAppIcons},
     {"sound effects", WriteSoundEffects},
     {"music", WriteMusic},
     {"world scenery", WriteWorldScenery},

@@ -73,7 +73,9 @@ bool RenderLoop(const Score& score, Signal* loop) {
     fluid_settings_setnum(settings, "synth.reverb.level", 0.8);
     fluid_settings_setint(settings, "synth.polyphony", 128);
     fluid_settings_setint(settings, "synth.cpu-cores", 1);
-    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+    // Every sample is in memory before the first note: loading them on demand
+    // happens on a thread of its own, and a late sample changes the output.
+    fluid_settings_setint(settings, "synth.dynamic-sample-loading", 0);
     fluid_settings_setnum(settings, "synth.gain", 0.5);
     fluid_synth_t* synth = new_fluid_synth(settings);
     bool ok = synth && fluid_synth_sfload(synth, kSoundFont, 1) != FLUID_FAILED;

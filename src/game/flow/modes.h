@@ -26,5 +26,8 @@ void HandleInput(uint32_t message, uint32_t wParam, int32_t param);
 // The rules every event passes first (the screenshot key, Escape to the menu,
 // the editor's exit button); true when one of them took the event.
 bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t param);
+// The window lost the keyboard focus: a game in play goes to the menu as if the
+// Escape binding had been pressed; every other screen stays as it is.
+void HandleFocusLost();
 // Panel screens read the pointer in panel coordinates: 20 less in x and y.
 void ShiftPointerToPanel();

@@ -5,6 +5,7 @@
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screenshot.h"
+#include "shell/record.h"
 #include "shell/display.h"
 #include "shell/events.h"
 
@@ -21,11 +22,23 @@ bool EscapeLeadsToMenu(int32_t mode) {
             return true;
     }
 }
+
+// What the Escape binding does: to the menu, with a game in play frozen behind it
+// and kept for resuming.
+void EscapeToMenu() {
+    if (currentMode == ModePlay) FreezePlayfield();
+    currentMode = ModeMainMenu;
+}
 }  // namespace
 
 void FreezePlayfield() {
     drawSprite(playfieldImage, 0, 0, playfieldRect.w, playfieldRect.h, backSurface, playfieldRect.x, playfieldRect.y,
                BlitCopy);
+}
+
+void HandleFocusLost() {
+    RecordFocusLost();
+    if (currentMode == ModePlay) EscapeToMenu();
 }
 
 bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
@@ -34,8 +47,7 @@ bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
         return true;
     }
     if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape] && EscapeLeadsToMenu(currentMode)) {
-        if (currentMode == ModePlay) FreezePlayfield();
-        currentMode = ModeMainMenu;
+        EscapeToMenu();
         return true;
     }
     if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > kScreenWidth - 56 &&
