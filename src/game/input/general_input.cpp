@@ -5,9 +5,9 @@
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screenshot.h"
-#include "shell/record.h"
 #include "shell/display.h"
 #include "shell/events.h"
+#include "shell/record.h"
 
 namespace {
 // Print Screen writes a screenshot in every screen; its release is ignored.
