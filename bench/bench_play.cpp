@@ -132,6 +132,41 @@ void BM_PlayTick(benchmark::State& state) {
 }
 BENCHMARK(BM_PlayTick)->Unit(benchmark::kMicrosecond);
 
+// The same tick with the active list full. Arg 0: twenty different costly
+// entries (lasers, ball makers, block destroyers, homing, the paddle types);
+// arg n > 0: n of those entries are fast balls instead, each of which runs the
+// balls once more per fast-ball entry.
+void BM_PlayTickPowerUps(benchmark::State& state) {
+    const Snapshot& start = WorstCase();
+    static const int mix[kMaxActivePowerUps] = {
+        PowerLasers, PowerLasers, PowerLasers, PowerLasers, PowerLasers, PowerHoming,      PowerSplitter,
+        PowerVolcano, PowerBallFountain, PowerBlaster, PowerChomper, PowerWidePaddle, PowerNarrowPaddle,
+        PowerSluggishPaddle, PowerFastPaddle, PowerRaiseZone, PowerLowerZone, PowerFireball, PowerReveal,
+        PowerFrozenPaddle};
+    const int fast = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        start.Restore();
+        ResetPowerUps();
+        for (int i = 0; i < kMaxActivePowerUps; ++i) ApplyPowerUp(i < fast ? PowerFastBalls : mix[i]);
+        // Every entry acts on this tick: fountain, volcano and blaster on their
+        // 16th update, the chomper on its 5th.
+        for (int i = 0; i < kMaxActivePowerUps; ++i) {
+            const int type = activePowerUps[i].type;
+            if (type == PowerBallFountain || type == PowerVolcano || type == PowerBlaster) activePowerUps[i].ticks = 15;
+            if (type == PowerChomper) activePowerUps[i].ticks = 4;
+        }
+        for (int i = 0; i < kMaxFallingPowerUps; ++i) DropPowerUp(20 + 7 * i, 250, i % kPowerUpTypes);
+        tickCounter = 15;  // the next tick is a splitter tick
+        state.ResumeTiming();
+        ++tickCounter;
+        benchmark::DoNotOptimize(PlayTick());
+    }
+    state.counters["balls"] = ballCount;
+    state.counters["active"] = activePowerUpCount;
+}
+BENCHMARK(BM_PlayTickPowerUps)->ArgName("fast_balls")->Arg(0)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
+
 // The playfield layers of one play frame: the image, explosions, debris, balls
 // and the paddle; with serve_timer 100, every ball also draws its aiming line.
 void BM_PlayfieldFrame(benchmark::State& state) {

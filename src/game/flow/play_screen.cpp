@@ -96,6 +96,7 @@ int32_t DrawPlay() {
     }
     for (int i = 0; i < activePowerUpCount; ++i)
         DrawPowerUpIcon(backSurface, 38, 38 + 24 * i, activePowerUps[i].ticks, activePowerUps[i].type);
+    DrawPaddleEffects();
     DrawPlayMessages();
     if (hintsEnabled && serveTimer > 0) DrawHint(backSurface, hintX, hintY, currentLevel);
     return ModePlay;

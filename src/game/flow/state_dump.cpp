@@ -10,6 +10,7 @@
 #include "game/play/debris.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
+#include "game/play/power_ups.h"
 #include "shell/random.h"
 #include "sound/mixer.h"
 
@@ -31,6 +32,13 @@ std::string StateDumpText() {
     line("blocks", levelBlockCount);
     line("indestructible", indestructibleCount);
     line("debris", debrisCount);
+    line("capsules", fallingPowerUpCount);
+    line("active_powerups", activePowerUpCount);
+    for (int type = 0; type < kPowerUpTypes; ++type) {
+        if (powerUpCount[type] == 0) continue;
+        const std::string name = "powerup_" + std::to_string(type);
+        line(name.c_str(), powerUpCount[type]);
+    }
     line("paddle_x", paddleX);
     line("paddle_y", paddleY);
     line("paddle_half_width", paddleHalfWidth);

@@ -47,3 +47,7 @@ void RemoveActivePowerUp(int i);
 int FindActivePowerUp(int type);
 void ClearBadPowerUps();
 void UpdatePowerUps();
+// How many updates an entry of this type stays active; Max Power-up doubles most.
+int32_t PowerUpDuration(int type);
+// The frozen, sluggish and fast paddle icons at the paddle, and the laser beams.
+void DrawPaddleEffects();

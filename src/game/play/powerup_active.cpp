@@ -1,16 +1,15 @@
-#include "game/play/power_ups.h"
-
+// The active list: catching a power-up, its score and sound, its duration, and
+// the update that runs every active entry's effect.
 #include <cstring>
 
 #include "game/flow/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
-#include "game/play/level.h"
 #include "game/play/paddle.h"
+#include "game/play/power_ups.h"
+#include "game/play/powerup_effects.h"
 #include "sound/mixer.h"
 
-FallingPowerUp fallingPowerUps[kMaxFallingPowerUps];
-int32_t fallingPowerUpCount;
 ActivePowerUp activePowerUps[kMaxActivePowerUps];
 int32_t activePowerUpCount;
 int16_t powerUpCount[kPowerUpTypes];
@@ -38,67 +37,37 @@ const PowerUpRule rules[kPowerUpTypes] = {
     {100, SoundZwiff, false, 1, false},          {100, SoundZwiff, false, 1, false},
 };
 
-int32_t DurationOf(int type) {
+bool ValidType(int type) { return type >= 0 && type < kPowerUpTypes; }
+
+void ApplyEffect(const ActivePowerUp& entry) {
+    switch (entry.type) {
+    case PowerBallFountain: BallFountainUpdate(entry); break;
+    case PowerVolcano: VolcanoUpdate(entry); break;
+    case PowerSplitter: SplitterUpdate(); break;
+    case PowerFastBalls: FastBallsUpdate(); break;
+    case PowerBlaster: BlasterUpdate(entry); break;
+    case PowerChomper: ChomperUpdate(entry); break;
+    case PowerLoseBalls: LoseAllBalls(); break;
+    case PowerExtraLife:
+        ++lives;
+        ComposePlayfield();
+        break;
+    case PowerBurnOut: BurnOut(); break;
+    case PowerDrain: Drain(); break;
+    default: ApplyPaddleEffect(entry.type); break;  // the rest is read from powerUpCount
+    }
+}
+}  // namespace
+
+int32_t PowerUpDuration(int type) {
     const PowerUpRule& r = rules[type];
     return r.scaled ? r.duration * (optMaxPowerUp + 1) : r.duration;
 }
-
-bool ValidType(int type) { return type >= 0 && type < kPowerUpTypes; }
-}  // namespace
 
 void ResetPowerUps() {
     std::memset(powerUpCount, 0, sizeof powerUpCount);
     activePowerUpCount = 0;
     fallingPowerUpCount = 0;
-}
-
-void DropPowerUp(int32_t px, int32_t py, int type) {
-    if (ValidType(type)) AddFallingPowerUp(px, py, 0, 500, type);
-}
-
-void AddFallingPowerUp(int32_t px, int32_t py, int32_t vx, int32_t vy, int type) {
-    if (fallingPowerUpCount >= kMaxFallingPowerUps) return;
-    FallingPowerUp& f = fallingPowerUps[fallingPowerUpCount++];
-    f.x = f.prevX = px * 1024;
-    f.y = f.prevY = py * 1024;
-    f.vx = vx;
-    f.vy = vy;
-    f.type = type;
-    f.age = 0;
-}
-
-void RemoveFallingPowerUp(int i) {
-    if (i < 0 || i >= fallingPowerUpCount) return;
-    fallingPowerUps[i] = fallingPowerUps[--fallingPowerUpCount];
-}
-
-void UpdateFallingPowerUps() {
-    for (int i = 0; i < fallingPowerUpCount;) {
-        FallingPowerUp& f = fallingPowerUps[i];
-        if (slowMotionDivisor > 0) {
-            f.x += f.vx / slowMotionDivisor;
-            f.y += f.vy / slowMotionDivisor;
-        } else {
-            f.x += f.vx;
-            f.y += f.vy;
-        }
-        ++f.age;
-        f.vy += slowMotionDivisor > 0 ? 30 / slowMotionDivisor : 30;
-        const int32_t px = f.x >> 10, py = f.y >> 10;
-        if (py > collisionMap->height) {
-            RemoveFallingPowerUp(i);
-            continue;
-        }
-        const int dx = px - paddleX;
-        if (paddleY - 16 < py && py < paddleY + 16 && (dx < 0 ? -dx : dx) < paddleHalfWidth + 8) {
-            const int type = f.type;
-            ApplyPowerUp(type);
-            if (type == PowerBallFountain) playSoundMany(SoundScream, 0);
-            RemoveFallingPowerUp(i);
-            continue;
-        }
-        ++i;
-    }
 }
 
 void ApplyPowerUp(int type) {
@@ -109,6 +78,7 @@ void ApplyPowerUp(int type) {
         if (r.many) playSoundMany(r.sound, 0);
         else playSound(r.sound);
     }
+    // A full list still scores the catch and plays its sound, but records nothing.
     if (activePowerUpCount < kMaxActivePowerUps) {
         activePowerUps[activePowerUpCount++] = ActivePowerUp{type, 0};
         ++powerUpCount[type];
@@ -143,10 +113,14 @@ void UpdatePowerUps() {
     paddleTargetHalfWidth = BasePaddleHalfWidth();
     if (ballCount > 0) paddleTargetZoneHeight = BaseZoneHeight();
     paddleMaxStep = 4;
+    FireLasers();
     for (int i = 0; i < activePowerUpCount;) {
         ActivePowerUp& a = activePowerUps[i];
         ++a.ticks;
-        if (a.ticks == DurationOf(a.type)) RemoveActivePowerUp(i);
+        const ActivePowerUp entry = a;
+        ApplyEffect(entry);
+        // The last entry moves into the hole and is updated next.
+        if (entry.ticks == PowerUpDuration(entry.type)) RemoveActivePowerUp(i);
         else ++i;
     }
 }
