@@ -4,7 +4,7 @@ SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install sanitize fuzz soak bench shots clean
+.PHONY: all deps configure run test install sanitize fuzz soak bench shots verify-levels clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -41,6 +41,10 @@ bench: all
 
 shots: all
 	scripts/make-shots $(BUILD)
+
+# Not part of `make test`: every level played by the autoplayer, on Easy and Insane.
+verify-levels: all
+	scripts/verify-levels $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD) build-fuzz

@@ -3,8 +3,11 @@
 #include <cstdio>
 
 #include "game/flow/modes.h"
+#include "game/input/autoplay.h"
+#include "shell/level_run.h"
 #include "shell/loop.h"
 #include "shell/platform.h"
+#include "shell/record.h"
 #include "shell/script.h"
 
 int32_t mouseX = 0;
@@ -12,6 +15,7 @@ int32_t mouseY = 0;
 int32_t mouseButtonDown = 0;
 
 void TranslateInput(uint32_t message, uint32_t wParam, uint32_t lParam, int32_t character) {
+    RecordInput(message, wParam, lParam);
     if (message == MsgMouseMove || message == MsgLeftDown || message == MsgLeftUp) {
         // Read unsigned, so a position left of or above the window counts as the far edge.
         uint32_t x = lParam & 0xFFFF;
@@ -103,6 +107,8 @@ std::string KeyName(int32_t code) {
 void DrainInput() {
     platform.pumpEvents();
     RunDueScriptCommands();
+    RunAutoplay();
+    CheckLevelRun();
 }
 
 void RequestClose() { quitRequested = 1; }

@@ -37,8 +37,8 @@ int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
 // The name a key binding is shown under, "[0x%2x]" for codes without one.
 std::string KeyName(int32_t code);
 
-// The message-drain step of a pass: window events, due script commands and the
-// --ticks limit.
+// The message-drain step of a pass: window events, due script commands, the
+// --ticks limit and the autoplayer's pointer.
 void DrainInput();
 
 // Ends the program as a window close does.

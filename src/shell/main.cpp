@@ -7,6 +7,7 @@
 #include "shell/log.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
+#include "shell/record.h"
 #include "shell/script.h"
 #include "shell/sdl_audio.h"
 #include "shell/sdl_platform.h"
@@ -41,6 +42,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    if (!options.recordPath.empty() && !StartRecording(options.recordPath)) {
+        std::fprintf(stderr, "zapbrik: cannot write the recording %s\n", options.recordPath.c_str());
+        return 2;
+    }
+
     if (options.headless) {
         UseHeadlessPlatform();
     } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
@@ -50,6 +56,7 @@ int main(int argc, char** argv) {
     }
     if (!options.headless) StartSdlSound();
     int code = RunGame(options);
+    StopRecording();
     if (!options.headless) {
         StopSdlSound();
         StopSdlPlatform();

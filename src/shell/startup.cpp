@@ -5,12 +5,15 @@
 #include <cstdlib>
 
 #include "game/flow/game_state.h"
+#include "game/input/autoplay.h"
 #include "gfx/assets.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
 #include "gfx/surface.h"
 #include "shell/audio_file.h"
 #include "shell/display.h"
+#include "shell/fps_readout.h"
+#include "shell/level_run.h"
 #include "shell/log.h"
 #include "shell/loop.h"
 #include "shell/platform.h"
@@ -36,6 +39,22 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
         else if (arg == "--data") { if (!value(o.dataDir)) return false; }
         else if (arg == "--script") { if (!value(o.scriptPath)) return false; }
         else if (arg == "--audio-out") { if (!value(o.audioOut)) return false; }
+        else if (arg == "--record") { if (!value(o.recordPath)) return false; }
+        else if (arg == "--fps") o.fps = true;
+        else if (arg == "--autoplay") o.autoplay = true;
+        else if (arg == "--unlimited-lives") o.unlimitedLives = true;
+        else if (arg == "--level" || arg == "--difficulty") {
+            std::string text;
+            if (!value(text)) return false;
+            const bool level = arg == "--level";
+            char* end = nullptr;
+            const long n = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end || n < 1 || n > (level ? 100 : 4)) {
+                error = level ? "--level needs a level from 1 to 100" : "--difficulty needs 1 (Easy) to 4 (Insane)";
+                return false;
+            }
+            (level ? o.level : o.difficulty) = static_cast<int>(n);
+        }
         else if (arg == "--ticks") {
             std::string text;
             if (!value(text)) return false;
@@ -60,6 +79,10 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
             return false;
         }
     }
+    if (o.level != 0 && !o.autoplay) {
+        error = "--level needs --autoplay";
+        return false;
+    }
     if (!o.audioOut.empty() && !o.headless) {
         error = "--audio-out needs --headless";
         return false;
@@ -78,6 +101,12 @@ std::string UsageText() {
            "  --script FILE     feed scripted input\n"
            "  --ticks N         end after N ticks\n"
            "  --audio-out FILE  headless: write the sound to a WAV file\n"
+           "  --record FILE     write every input event as a script for --script\n"
+           "  --fps             show the frame and tick times in the corner\n"
+           "  --autoplay        let the computer steer the paddle\n"
+           "  --level N         with --autoplay: play level N alone and print the result\n"
+           "  --difficulty D    for --level: 1 Easy, 2 Medium, 3 Hard, 4 Insane\n"
+           "  --unlimited-lives for --level: no life is lost\n"
            "  --help, --version\n";
 }
 
@@ -124,8 +153,11 @@ int RunGame(const LaunchOptions& options) {
     currentMode = ModeMainMenu;
     loadAssets();
     if (options.convertLevels) currentMode = ModeConvertLevels;
+    autoplayEnabled = options.autoplay ? 1 : 0;
+    if (options.level != 0) StartLevelRun(options.level, options.difficulty, options.unlimitedLives);
 
-    RunMainLoop(GameLoopRoutines());
+    RunMainLoop(options.fps ? StartFpsReadout(GameLoopRoutines()) : GameLoopRoutines());
+    if (options.level != 0) std::printf("%s\n", LevelRunReport().c_str());
     releaseAssets();
     if (audioFile) FinishAudioFile();
     return programExitStatus;

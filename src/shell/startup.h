@@ -11,11 +11,17 @@ struct LaunchOptions {
     bool convertLevels = false;
     bool help = false;
     bool version = false;
+    bool fps = false;            // --fps: the frame and tick time readout
+    bool autoplay = false;       // --autoplay
+    bool unlimitedLives = false; // --unlimited-lives, for level runs
     std::string dataDir;     // --data: base folder holding Data/ and Sound/
     std::string scriptPath;  // --script
     std::string audioOut;    // --audio-out
+    std::string recordPath;  // --record
     uint32_t ticks = 0;      // --ticks, 0 = no limit
     int scale = 0;           // --scale: whole-number scaling, 1..8
+    int level = 0;           // --level: a level run of the autoplayer, 1..100
+    int difficulty = 1;      // --difficulty, 1..4
 };
 
 // Returns false with a message for an unknown option or a bad value.

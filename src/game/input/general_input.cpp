@@ -7,6 +7,7 @@
 #include "gfx/screenshot.h"
 #include "shell/display.h"
 #include "shell/events.h"
+#include "shell/record.h"
 
 namespace {
 // Print Screen writes a screenshot in every screen; its release is ignored.
@@ -36,6 +37,7 @@ void FreezePlayfield() {
 }
 
 void HandleFocusLost() {
+    RecordFocusLost();
     if (currentMode == ModePlay) EscapeToMenu();
 }
 
