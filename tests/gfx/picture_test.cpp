@@ -23,20 +23,20 @@ struct PngSpec {
     std::vector<png_color> palette;
 };
 
-void WritePng(const std::string& path, const PngSpec& spec) {
+void WritePng(const std::string& path, const PngSpec& image) {
     FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, f);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.depth, spec.colourType, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, image.width, image.height, image.depth, image.colourType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, spec.palette.data(), static_cast<int>(spec.palette.size()));
+    if (!image.palette.empty())
+        png_set_PLTE(png, info, image.palette.data(), static_cast<int>(image.palette.size()));
     png_write_info(png, info);
-    size_t rowBytes = spec.rows.size() / spec.height;
-    for (int y = 0; y < spec.height; ++y)
-        png_write_row(png, const_cast<uint8_t*>(spec.rows.data() + rowBytes * y));
+    size_t rowBytes = image.rows.size() / image.height;
+    for (int y = 0; y < image.height; ++y)
+        png_write_row(png, const_cast<uint8_t*>(image.rows.data() + rowBytes * y));
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(f);
@@ -106,7 +106,7 @@ TEST_F(PictureTest, EveryColourTypeDecodesToTheSamePixels) {
     std::vector<png_color> pal = {{0, 0, 0}, {255, 255, 255}, {200, 100, 16}};
     struct Case {
         const char* name;
-        PngSpec spec;
+        PngSpec image;
         uint16_t first, second;
     } cases[] = {
         {"rgb.png", {2, 1, PNG_COLOR_TYPE_RGB, 8, {255, 255, 255, 200, 100, 16}, {}}, Expected(255, 255, 255),
@@ -130,7 +130,7 @@ TEST_F(PictureTest, EveryColourTypeDecodesToTheSamePixels) {
          Expected(200, 100, 16)},
     };
     for (const Case& c : cases) {
-        WritePng(Data(c.name), c.spec);
+        WritePng(Data(c.name), c.image);
         Surface* s = Load(c.name);
         ASSERT_EQ(s->width, 2) << c.name;
         EXPECT_EQ(getPixel(s, 0, 0), c.first) << c.name;
@@ -161,8 +161,8 @@ TEST_F(PictureTest, BaselineJpegAndTheDecoderChoice) {
 }
 
 TEST_F(PictureTest, PlacementIntoAnExistingSurfaceIsCentred) {
-    PngSpec spec{100, 50, PNG_COLOR_TYPE_RGB, 8, std::vector<uint8_t>(100 * 50 * 3, 255), {}};
-    WritePng(Data("small.png"), spec);
+    PngSpec image{100, 50, PNG_COLOR_TYPE_RGB, 8, std::vector<uint8_t>(100 * 50 * 3, 255), {}};
+    WritePng(Data("small.png"), image);
     Surface* screen = createSurface(640, 480);
     putPixel(screen, 0, 0, 0x0042);
     loadPicture("small.png", screen);

@@ -149,9 +149,9 @@ void DrawShape(Canvas& canvas, int world, int kind, int ox, int oy) {
                     const float e = 0.25f;
                     float dx = (Look(world, kind, u + e, v, w, h).height - Look(world, kind, u - e, v, w, h).height) / (2 * e);
                     float dy = (Look(world, kind, u, v + e, w, h).height - Look(world, kind, u, v - e, w, h).height) / (2 * e);
-                    float spec = 0;
-                    float diffuse = ShadeSlope(dx, dy, s.shininess, &spec);
-                    sum = sum + s.albedo * (0.38f + 0.8f * diffuse) + Rgb{1, 1, 1} * (spec * s.specular) + s.glow;
+                    float highlight = 0;
+                    float diffuse = ShadeSlope(dx, dy, s.shininess, &highlight);
+                    sum = sum + s.albedo * (0.38f + 0.8f * diffuse) + Rgb{1, 1, 1} * (highlight * s.specular) + s.glow;
                 }
             // A pixel belongs to the shape when most of it is covered; its edge darkens softly.
             if (covered < 5) continue;

@@ -17,7 +17,7 @@ float Ridged(float x, float y, int octaves, uint32_t seed) {
     return 1 - std::fabs(2 * FieldFbm(x, y, octaves, seed) - 1);
 }
 
-float ShadeSlope(float dhdx, float dhdy, float shininess, float* spec) {
+float ShadeSlope(float dhdx, float dhdy, float shininess, float* highlight) {
     float nx = -dhdx, ny = -dhdy, nz = 1;
     float len = std::sqrt(nx * nx + ny * ny + nz * nz);
     nx /= len;
@@ -25,12 +25,12 @@ float ShadeSlope(float dhdx, float dhdy, float shininess, float* spec) {
     nz /= len;
     const Light light;
     float diffuse = std::max(0.0f, nx * light.x + ny * light.y + nz * light.z);
-    if (spec) {
+    if (highlight) {
         // Blinn half vector between the light and a viewer straight above.
         float hx = light.x, hy = light.y, hz = light.z + 1;
         float hl = std::sqrt(hx * hx + hy * hy + hz * hz);
         float nh = std::max(0.0f, (nx * hx + ny * hy + nz * hz) / hl);
-        *spec = std::pow(nh, shininess);
+        *highlight = std::pow(nh, shininess);
     }
     return diffuse;
 }

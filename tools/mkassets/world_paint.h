@@ -14,5 +14,5 @@ float FieldFbm(float x, float y, int octaves, uint32_t seed);
 float Ridged(float x, float y, int octaves, uint32_t seed);
 
 // Diffuse plus specular light on a height field's slope (dh/dx, dh/dy), lit from
-// the upper left. Returns the diffuse factor; spec receives the highlight.
-float ShadeSlope(float dhdx, float dhdy, float shininess, float* spec);
+// the upper left. Returns the diffuse factor; highlight receives the highlight.
+float ShadeSlope(float dhdx, float dhdy, float shininess, float* highlight);

@@ -202,9 +202,9 @@ void PaintScenery(int world, Canvas& out) {
             if (s.wall < 0 || s.sand < 0) {
                 float dx = (height[k + 1] - height[k - 1]) * 0.5f * 2;  // per pixel: samples are half a pixel apart
                 float dy = (height[k + sw] - height[k - sw]) * 0.5f * 2;
-                float spec = 0;
-                float diffuse = ShadeSlope(dx * 0.6f, dy * 0.6f, mat[k].shininess, &spec);
-                samples.at(i, j) = mat[k].albedo * (0.35f + 0.85f * diffuse) + Rgb{1, 1, 1} * (spec * mat[k].specular) +
+                float highlight = 0;
+                float diffuse = ShadeSlope(dx * 0.6f, dy * 0.6f, mat[k].shininess, &highlight);
+                samples.at(i, j) = mat[k].albedo * (0.35f + 0.85f * diffuse) + Rgb{1, 1, 1} * (highlight * mat[k].specular) +
                                    mat[k].glow;
             } else {
                 // Ambient occlusion near walls and a soft shadow cast to the lower right.
