@@ -1,7 +1,10 @@
 // Scripted headless runs of the game for the flow tests: a private base folder
-// whose Data/ and Sound/ link to the built assets (so settings and high scores
-// are written there, not into the build), a script, and the state dumps read back.
+// with its own copy of the built Data/ (and links to the sounds), so settings,
+// high scores and test pictures are written there, not into the build; a
+// script; and the state dumps read back.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -36,3 +39,13 @@ constexpr int kMenuReadyTick = 320;
 inline int MenuItemScreenY(int item, int gameInProgress = 0) { return 30 + 37 * item + 20 * gameInProgress + 18; }
 // Three script lines: move, press and release the left button at (x, y) from tick t.
 std::vector<std::string> ClickAt(int tick, int x, int y);
+
+// A test that writes one script line by line and then runs it.
+struct ScriptTest : ::testing::Test {
+    FlowRun run;
+    std::vector<std::string> s;
+    void At(int tick, const std::string& command) { s.push_back(std::to_string(tick) + " " + command); }
+    void Click(int tick, int x, int y) {
+        for (auto& l : ClickAt(tick, x, y)) s.push_back(l);
+    }
+};

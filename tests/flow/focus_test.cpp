@@ -6,13 +6,7 @@
 #include "flow_run.h"
 
 namespace {
-struct Focus : ::testing::Test {
-    FlowRun run;
-    std::vector<std::string> s;
-    void At(int tick, const std::string& command) { s.push_back(std::to_string(tick) + " " + command); }
-    void Click(int tick, int x, int y) {
-        for (auto& l : ClickAt(tick, x, y)) s.push_back(l);
-    }
+struct Focus : ScriptTest {
     void SetUp() override {
         run.PutPicture("choose.png", 330, 440);
         run.PutTestLevels(100);

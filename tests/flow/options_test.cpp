@@ -8,13 +8,10 @@ namespace {
 // With a 208 x 308 window its top-left sits at panel (61, 66), screen (81, 86).
 constexpr int kWinX = 81, kWinY = 86;
 
-struct Options : ::testing::Test {
-    FlowRun run;
-    std::vector<std::string> s;
+struct Options : ScriptTest {
     int t = kMenuReadyTick;
     void SetUp() override { run.PutPicture("optionsWin.png", 208, 308); }
     void Add(const std::vector<std::string>& more) { s.insert(s.end(), more.begin(), more.end()); }
-    void At(int tick, const std::string& command) { s.push_back(std::to_string(tick) + " " + command); }
     void OpenOptions() {
         Add(ClickAt(t, 300, MenuItemScreenY(2)));
         t += 10;

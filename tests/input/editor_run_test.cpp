@@ -8,13 +8,7 @@
 #include "flow/flow_run.h"
 
 namespace {
-struct EditorRun : ::testing::Test {
-    FlowRun run;
-    std::vector<std::string> s;
-    void At(int tick, const std::string& command) { s.push_back(std::to_string(tick) + " " + command); }
-    void Click(int tick, int x, int y) {
-        for (auto& l : ClickAt(tick, x, y)) s.push_back(l);
-    }
+struct EditorRun : ScriptTest {
     void SetUp() override {
         run.PutPicture("strider.png", 218, 2300);
         run.PutPicture("choose.png", 330, 440);
