@@ -202,6 +202,11 @@ bool WriteMusic(const std::string& out) {
     auto work = [&] {
         for (size_t i; (i = next++) < kCount;) written[i] = WriteTrack(out, kTracks[i], &reports[i], &samples[i]);
     };
+    // The synthesiser fills its shared tables when the first one is made; make
+    // that one here, before the workers start, so neither reads them half-filled.
+    fluid_settings_t* settings = new_fluid_settings();
+    delete_fluid_synth(new_fluid_synth(settings));
+    delete_fluid_settings(settings);
     std::thread helper(work);
     work();
     helper.join();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "shell/text_number.h"
 #include "shell/atomic_file.h"
 #include "shell/log.h"
 #include "shell/paths.h"
@@ -64,16 +65,7 @@ int32_t HighScoreRowScore(int row) {
     for (int i = 0; i < 10; ++i)
         if (field[i] != '.') digits[n++] = field[i];
     digits[n] = 0;
-    // Leading digits, as atoi reads them, but without overflow.
-    int i = 0;
-    bool negative = false;
-    if (digits[0] == '-' || digits[0] == '+') negative = digits[i++] == '-';
-    long long value = 0;
-    for (; digits[i] >= '0' && digits[i] <= '9'; ++i) value = value * 10 + (digits[i] - '0');
-    if (negative) value = -value;
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
+    return ParseClampedInt(digits);
 }
 
 int32_t HighScoreRank(int32_t newScore, int32_t difficulty) {

@@ -14,6 +14,7 @@
 #include "shell/display.h"
 #include "shell/log.h"
 #include "shell/paths.h"
+#include "shell/text_number.h"
 
 int32_t hintX;
 int32_t hintY;
@@ -25,28 +26,13 @@ namespace {
 constexpr size_t kMaxFieldChars = 1000;
 constexpr size_t kMaxFields = 50;
 
-// A decimal number as atoi reads it (blanks, a sign, digits), clamped to 32 bits.
-int32_t ParseDecimal(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        if (value <= INT32_MAX) value = value * 10 + (text[i] - '0');
-    if (negative) value = -value;
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 void UseTag(const std::vector<std::string>& fields, HintFile& hint) {
     if (fields.size() != 2) return;
     const std::string& name = fields[0];
     if (name == "show")
-        hint.icon = ParseDecimal(fields[1]);
+        hint.icon = ParseClampedInt(fields[1]);
     else if (name == "width")
-        hint.width = ParseDecimal(fields[1]);
+        hint.width = ParseClampedInt(fields[1]);
     else if (name == "hint")
         hint.text = fields[1];
 }

@@ -7,6 +7,7 @@
 
 #include "shell/log.h"
 #include "shell/paths.h"
+#include "shell/text_number.h"
 
 BlockDesc blockDescs[kMaxBlockDescs];
 int32_t blockDescCount;
@@ -15,32 +16,15 @@ namespace {
 constexpr int kMaxFields = 50;
 constexpr size_t kMaxFieldLength = 40;
 
-// Reads a field as the C library's atoi does (blanks, a sign, digits), but
-// saturates instead of overflowing.
-int64_t ReadNumber(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > INT32_MAX) value = INT64_C(1) << 31;
-    }
-    if (negative) value = -value;
-    if (value > INT32_MAX) value = INT32_MAX;
-    return value;
-}
-
 void EvaluateRecord(const std::vector<std::string>& fields) {
     if (fields.size() != 5 || fields[0] != "block" || blockDescCount >= kMaxBlockDescs) return;
     // The file counts in two thirds of a pixel. Positions are worked out in 16
     // bits and sizes in 8, so a size above 85 wraps.
     BlockDesc& d = blockDescs[blockDescCount++];
-    d.srcX = static_cast<uint16_t>(static_cast<uint16_t>(ReadNumber(fields[1]) * 3) / 2);
-    d.srcY = static_cast<uint16_t>(static_cast<uint16_t>(ReadNumber(fields[2]) * 3) / 2);
-    d.width = static_cast<uint8_t>(static_cast<uint8_t>(ReadNumber(fields[3]) * 3) / 2);
-    d.height = static_cast<uint8_t>(static_cast<uint8_t>(ReadNumber(fields[4]) * 3) / 2);
+    d.srcX = static_cast<uint16_t>(static_cast<uint16_t>(int64_t{ParseClampedInt(fields[1])} * 3) / 2);
+    d.srcY = static_cast<uint16_t>(static_cast<uint16_t>(int64_t{ParseClampedInt(fields[2])} * 3) / 2);
+    d.width = static_cast<uint8_t>(static_cast<uint8_t>(int64_t{ParseClampedInt(fields[3])} * 3) / 2);
+    d.height = static_cast<uint8_t>(static_cast<uint8_t>(int64_t{ParseClampedInt(fields[4])} * 3) / 2);
     LogMessage(1, ".");
 }
 }  // namespace
