@@ -241,7 +241,7 @@ int RecordBox(const char* text, const char* caption, MessageButtons) {
     return AnswerOk;
 }
 
-TEST_F(EditorTest, AFailedSaveIsShownToThePlayerAndKeepsTheOldFile) {
+TEST_F(EditorTest, AFailedSaveIsShownToThePlayer) {
     PlaceBlock(30, 30, small);
     currentLevel = 7;
     ASSERT_TRUE(SaveEditedLevel());
