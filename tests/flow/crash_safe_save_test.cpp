@@ -1,6 +1,8 @@
 // Saves survive the worst: the process killed part-way through a save, a disk
 // that is full, and a data folder the game may not write to.
 #include <gtest/gtest.h>
+
+#include "flow/data_folder_test.h"
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -24,21 +26,8 @@
 namespace {
 constexpr int kKillsPerSave = 120;
 
-class CrashSafeSave : public ::testing::Test {
+class CrashSafeSave : public DataFolderTest {
 protected:
-    TempDir dir;
-    void SetUp() override {
-        SetBaseFolder(dir.path);
-        std::filesystem::create_directory(dir.path + "Data");
-        SetPlayerFolder(dataFolder);
-        OpenLogFile(dir.path + "log.txt");
-        ResetGameState();
-        SetDefaultSettings();
-    }
-    void TearDown() override {
-        SetPlayerFolder("");
-        OpenLogFile("/dev/null");
-    }
 
     // Forks a child that saves in a loop, kills it with SIGKILL at a random moment
     // and hands the file on disk to check, kKillsPerSave times. The child saves

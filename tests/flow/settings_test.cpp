@@ -1,6 +1,8 @@
 #include "game/flow/settings.h"
 
 #include <gtest/gtest.h>
+
+#include "flow/data_folder_test.h"
 #include <sys/resource.h>
 
 #include <csignal>
@@ -21,21 +23,8 @@ void PutAt(std::vector<uint8_t>& b, size_t offset, int32_t value) {
     for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public DataFolderTest {
 protected:
-    TempDir dir;
-    void SetUp() override {
-        SetBaseFolder(dir.path);
-        std::filesystem::create_directory(dir.path + "Data");
-        SetPlayerFolder(dataFolder);
-        OpenLogFile(dir.path + "log.txt");
-        ResetGameState();
-        SetDefaultSettings();
-    }
-    void TearDown() override {
-        SetPlayerFolder("");
-        OpenLogFile("/dev/null");
-    }
     std::string SettingsPath() { return dir.path + "Data/settings.dat"; }
     std::string Log() { return ReadText(dir.path + "log.txt"); }
 
