@@ -24,8 +24,11 @@ test: all
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-sanitize: deps
-	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON
+# The sanitizer build takes the normal build's generated files rather than
+# running the generator under the sanitizers.
+sanitize: all
+	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON \
+	  -DZAPBRIK_ASSETS_FROM=$(abspath $(BUILD))
 	cmake --build $(SANBUILD) -j$(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j$(JOBS)
 

@@ -1,11 +1,15 @@
 // The soak: a headless game driven for an hour of game time (216,000 ticks by
-// default) by random keys and pointer input, under the sanitizers. Every few
-// thousand ticks it moves to another mode, as a player wandering the menus does,
-// and every ten thousand it flips one of the hidden panel's options. At the end it
-// prints the ticks, the wall time, the modes seen, and the resident memory after
-// the first level and at the end. Usage: soak [TICKS] [SEED]
+// default) by random keys and pointer input, under the sanitizers. It plays in
+// stretches of a few thousand ticks: each starts in a mode picked at random, as a
+// player wandering the menus does, with every hidden option set at random, and
+// in half of them the autoplayer steers the paddle too, so that levels are
+// cleared as well as lost. At the end it prints the ticks, the wall time, the
+// modes seen, and the memory in use (live heap and resident) after the first
+// level and at the end. Usage: soak [TICKS] [SEED]
+#include <sanitizer/allocator_interface.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +18,7 @@
 
 #include "fuzz_support.h"
 #include "game/flow/game_state.h"
+#include "game/input/autoplay.h"
 #include "shell/loop.h"
 
 namespace {
@@ -27,15 +32,22 @@ long ResidentKb() {
     return resident * 4;
 }
 
-void FlipHiddenOption(int which) {
-    switch (which) {
-        case 0: optUnlimitedLives = 1 - optUnlimitedLives; break;
-        case 1: optUnlockAllLevels = 1 - optUnlockAllLevels; break;
-        case 2: optFatPaddle = 40 - optFatPaddle; break;
-        case 3: optMaxPowerUp = 1 - optMaxPowerUp; break;
-        case 4: optSeePowerUps = 1 - optSeePowerUps; break;
-        default: optDisableDebris = 1 - optDisableDebris; break;
-    }
+void SetHiddenOptions(std::mt19937& random) {
+    optUnlimitedLives = random() % 2;
+    optUnlockAllLevels = random() % 2;
+    optFatPaddle = random() % 2 ? 40 : 0;
+    optMaxPowerUp = random() % 2;
+    optSeePowerUps = random() % 2;
+    optDisableDebris = random() % 2;
+}
+
+// The heap the game holds, without the freed blocks the sanitizer keeps aside.
+long LiveHeapKb() { return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024); }
+
+// Where a stretch starts: any mode a player reaches from the menu.
+int32_t StretchMode(std::mt19937& random) {
+    const uint32_t pick = random() % (kFuzzStartModeCount + 1);
+    return pick < static_cast<uint32_t>(kFuzzStartModeCount) ? kFuzzStartModes[pick] : ModeLevelEditor;
 }
 }  // namespace
 
@@ -45,8 +57,8 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     FuzzStartGame();
     std::set<int32_t> modesSeen;
-    long firstLevelKb = 0;
-    uint32_t lastModeChange = 0, lastReport = 0;
+    long firstLevelKb = 0, firstLevelHeapKb = 0, peakHeapAfterKb = 0;
+    uint32_t stretchEnd = 0, lastReport = 0;
     // Keys a player presses most: the arrows, Escape, Enter, space and letters.
     const uint8_t keys[] = {0x25, 0x26, 0x27, 0x28, 0x1B, 0x0D, 0x20, 0x41, 0x4E, 0x50, 0x51, 0x5A};
     while (tickCounter < ticks) {
@@ -54,12 +66,12 @@ int main(int argc, char** argv) {
             quitRequested = 0;
             currentMode = ModeMainMenu;
         }
-        if (tickCounter - lastModeChange > 6000) {
-            currentMode = kFuzzStartModes[random() % kFuzzStartModeCount];
-            lastModeChange = tickCounter;
+        if (tickCounter >= stretchEnd) {
+            currentMode = StretchMode(random);
+            SetHiddenOptions(random);
+            autoplayEnabled = random() % 2;
+            stretchEnd = tickCounter + 2000 + random() % 18000;
         }
-        if (random() % 10000 == 0) FlipHiddenOption(static_cast<int>(random() % 6));
-        const int32_t before = currentMode;
         if (random() % 4 == 0) {
             const uint8_t op = random() % 7;
             const uint8_t a = op < 2 ? keys[random() % sizeof keys] : static_cast<uint8_t>(random());
@@ -67,12 +79,15 @@ int main(int argc, char** argv) {
         }
         FuzzPass();
         modesSeen.insert(currentMode);
-        if (currentMode != before) lastModeChange = tickCounter;
-        if (!firstLevelKb && currentMode == ModeLevelComplete) firstLevelKb = ResidentKb();
-        if (!firstLevelKb && tickCounter == ticks / 10) firstLevelKb = ResidentKb();  // no level finished yet
+        if (!firstLevelKb && currentMode == ModeLevelComplete) {
+            firstLevelKb = ResidentKb();
+            firstLevelHeapKb = LiveHeapKb();
+        }
+        if (firstLevelKb) peakHeapAfterKb = std::max(peakHeapAfterKb, LiveHeapKb());
         if (tickCounter % 21600 == 0 && tickCounter != lastReport) {
             lastReport = tickCounter;
-            std::fprintf(stderr, "soak: tick %u, resident %ld KB\n", tickCounter, ResidentKb());
+            std::fprintf(stderr, "soak: tick %u, live heap %ld KB, resident %ld KB\n", tickCounter, LiveHeapKb(),
+                         ResidentKb());
         }
     }
     rusage usage{};
@@ -80,7 +95,10 @@ int main(int argc, char** argv) {
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("soak: %u ticks in %.1f s wall, %zu modes seen:", tickCounter, seconds, modesSeen.size());
     for (int32_t m : modesSeen) std::printf(" %d", m);
-    std::printf("\nsoak: resident %ld KB after the first level (or a tenth of the run), %ld KB at the end, peak %ld KB\n", firstLevelKb,
+    std::printf("\nsoak: first level cleared: %s\n", firstLevelKb ? "yes" : "no");
+    std::printf("soak: live heap %ld KB after the first level, at most %ld KB after it, %ld KB at the end\n",
+                firstLevelHeapKb, peakHeapAfterKb, LiveHeapKb());
+    std::printf("soak: resident %ld KB after the first level, %ld KB at the end, peak %ld KB\n", firstLevelKb,
                 ResidentKb(), usage.ru_maxrss);
     return 0;
 }

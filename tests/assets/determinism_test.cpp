@@ -7,6 +7,7 @@
 #include "test_support.h"
 
 TEST(Generator, SecondRunWritesTheSameBytes) {
+    if (ZAPBRIK_ASSETS_COPIED) GTEST_SKIP() << "this build copied its files from another build, which checks the generator";
     TempDir dir;
     std::string command = std::string(ZAPBRIK_MKASSETS) + " " + dir.path + " > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);

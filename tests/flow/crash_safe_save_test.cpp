@@ -24,7 +24,7 @@
 #include "test_support.h"
 
 namespace {
-constexpr int kKillsPerSave = 120;
+constexpr int kKillsPerSave = 200;
 
 class CrashSafeSave : public DataFolderTest {
 protected:
@@ -62,6 +62,7 @@ protected:
             (old ? first : later)++;
             save(0);  // the next round starts from the old version again
         }
+        EXPECT_GT(later, 0) << "no kill came after a save had finished: the child never saved";
         return {first, later};
     }
 };
