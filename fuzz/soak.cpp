@@ -1,9 +1,10 @@
 // The soak: a headless game driven for an hour of game time (216,000 ticks by
 // default) by random keys and pointer input, under the sanitizers. It plays in
-// stretches of a few thousand ticks: each starts in a mode picked at random, as a
-// player wandering the menus does, with every hidden option set at random, and
-// in half of them the autoplayer steers the paddle too, so that levels are
-// cleared as well as lost. At the end it prints the ticks, the wall time, the
+// stretches of a few thousand ticks, each with every hidden option set at
+// random: a third start in a mode picked at random, as a player wandering the
+// menus does; a third start a new game that the autoplayer plays, so levels are
+// cleared; and a third start a new game where nobody moves the paddle, so the
+// game is lost and a name entered. At the end it prints the ticks, the wall time, the
 // modes seen, and the memory in use (live heap and resident) after the first
 // level and at the end. Usage: soak [TICKS] [SEED]
 #include <sanitizer/allocator_interface.h>
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     std::set<int32_t> modesSeen;
     long firstLevelKb = 0, firstLevelHeapKb = 0, peakHeapAfterKb = 0;
     uint32_t stretchEnd = 0, lastReport = 0;
+    enum { kWander, kAutoplay, kHandsOff };
+    uint32_t stretchKind = kWander;
     // Keys a player presses most: the arrows, Escape, Enter, space and letters.
     const uint8_t keys[] = {0x25, 0x26, 0x27, 0x28, 0x1B, 0x0D, 0x20, 0x41, 0x4E, 0x50, 0x51, 0x5A};
     while (tickCounter < ticks) {
@@ -67,12 +70,18 @@ int main(int argc, char** argv) {
             currentMode = ModeMainMenu;
         }
         if (tickCounter >= stretchEnd) {
-            currentMode = StretchMode(random);
+            // Any mode and random input; a new game the autoplayer plays; or a new
+            // game where nobody touches the paddle until the game is over.
+            stretchKind = random() % 3;
+            currentMode = stretchKind == kWander ? StretchMode(random) : ModeNewGame;
             SetHiddenOptions(random);
-            autoplayEnabled = random() % 2;
+            autoplayEnabled = stretchKind == kAutoplay;
+            ResetAutoplay();
+            hintsEnabled = stretchKind == kWander ? random() % 2 : 0;  // nobody clicks hints away
+            if (stretchKind == kHandsOff) optUnlimitedLives = 0;
             stretchEnd = tickCounter + 2000 + random() % 18000;
         }
-        if (random() % 4 == 0) {
+        if ((stretchKind == kWander || currentMode != ModePlay) && random() % 4 == 0) {
             const uint8_t op = random() % 7;
             const uint8_t a = op < 2 ? keys[random() % sizeof keys] : static_cast<uint8_t>(random());
             FuzzInputEvent(op, a, static_cast<uint8_t>(random()));
