@@ -1,12 +1,12 @@
 // The soak: a headless game driven for an hour of game time (216,000 ticks by
 // default) by random keys and pointer input, under the sanitizers. It plays in
-// stretches of a few thousand ticks, each with every hidden option set at
-// random: a third start in a mode picked at random, as a player wandering the
-// menus does; a third start a new game that the autoplayer plays, so levels are
-// cleared; and a third start a new game where nobody moves the paddle, so the
-// game is lost and a name entered. At the end it prints the ticks, the wall time, the
-// modes seen, and the memory in use (live heap and resident) after the first
-// level and at the end. Usage: soak [TICKS] [SEED]
+// stretches of 1,500 to 11,500 ticks, each with every hidden option set at
+// random: a third start in each mode in turn, with random input, as a player
+// wandering the menus does; a third start a new game that the autoplayer plays,
+// so levels are cleared; and a third start a new game where nobody moves the
+// paddle, so the game is lost and a name entered. At the end it prints the
+// ticks, the wall time, the modes seen, and the memory in use (live heap and
+// resident) after the first level and at the end. Usage: soak [TICKS] [SEED]
 #include <sanitizer/allocator_interface.h>
 #include <sys/resource.h>
 
@@ -45,10 +45,11 @@ void SetHiddenOptions(std::mt19937& random) {
 // The heap the game holds, without the freed blocks the sanitizer keeps aside.
 long LiveHeapKb() { return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024); }
 
-// Where a stretch starts: any mode a player reaches from the menu.
-int32_t StretchMode(std::mt19937& random) {
-    const uint32_t pick = random() % (kFuzzStartModeCount + 1);
-    return pick < static_cast<uint32_t>(kFuzzStartModeCount) ? kFuzzStartModes[pick] : ModeLevelEditor;
+// Where the n-th wandering stretch starts: each mode a player reaches from the
+// menu in turn.
+int32_t StretchMode(uint32_t n) {
+    n %= kFuzzStartModeCount + 1;
+    return n < static_cast<uint32_t>(kFuzzStartModeCount) ? kFuzzStartModes[n] : ModeLevelEditor;
 }
 }  // namespace
 
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     long firstLevelKb = 0, firstLevelHeapKb = 0, peakHeapAfterKb = 0;
     uint32_t stretchEnd = 0, lastReport = 0;
     enum { kWander, kAutoplay, kHandsOff };
-    uint32_t stretchKind = kWander;
+    uint32_t stretchKind = kWander, wanders = 0;
     // Keys a player presses most: the arrows, Escape, Enter, space and letters.
     const uint8_t keys[] = {0x25, 0x26, 0x27, 0x28, 0x1B, 0x0D, 0x20, 0x41, 0x4E, 0x50, 0x51, 0x5A};
     while (tickCounter < ticks) {
@@ -73,13 +74,13 @@ int main(int argc, char** argv) {
             // Any mode and random input; a new game the autoplayer plays; or a new
             // game where nobody touches the paddle until the game is over.
             stretchKind = random() % 3;
-            currentMode = stretchKind == kWander ? StretchMode(random) : ModeNewGame;
+            currentMode = stretchKind == kWander ? StretchMode(wanders++) : ModeNewGame;
             SetHiddenOptions(random);
             autoplayEnabled = stretchKind == kAutoplay;
             ResetAutoplay();
             hintsEnabled = stretchKind == kWander ? random() % 2 : 0;  // nobody clicks hints away
             if (stretchKind == kHandsOff) optUnlimitedLives = 0;
-            stretchEnd = tickCounter + 2000 + random() % 18000;
+            stretchEnd = tickCounter + 1500 + random() % 10000;
         }
         if ((stretchKind == kWander || currentMode != ModePlay) && random() % 4 == 0) {
             const uint8_t op = random() % 7;
