@@ -34,18 +34,6 @@ uint16_t darkenColour(uint16_t c, int amount) {
     return packColour(r < 0 ? 0 : r, g < 0 ? 0 : g, b < 0 ? 0 : b);
 }
 
-uint16_t blendColour(int r1, int g1, int b1, int r2, int g2, int b2, int alpha) {
-    int beta = 255 - alpha;
-    return packColour((r1 * alpha + r2 * beta) >> 8, (g1 * alpha + g2 * beta) >> 8, (b1 * alpha + b2 * beta) >> 8);
-}
-
-uint16_t blendColours(uint16_t c1, uint16_t c2, int alpha) {
-    int r1, g1, b1, r2, g2, b2;
-    unpackColour(c1, r1, g1, b1);
-    unpackColour(c2, r2, g2, b2);
-    return blendColour(r1, g1, b1, r2, g2, b2, alpha);
-}
-
 void setGamma(int level) {
     gammaLevel = level;
     double k = ((255 - level) + 1) / 129.0;
