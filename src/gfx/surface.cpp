@@ -14,10 +14,6 @@ int32_t gammaLevel = 0;
 int32_t gammaTable[32] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                           16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
 
-uint16_t packClamped(int r, int g, int b) {
-    return packColour(r > 31 ? 31 : r, g > 31 ? 31 : g, b > 31 ? 31 : b);
-}
-
 uint16_t lightenColour(uint16_t c, int amount) {
     if (amount < 0) amount = 0;
     int r, g, b;

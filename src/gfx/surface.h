@@ -29,7 +29,10 @@ inline void unpackColour(uint16_t c, int& r, int& g, int& b) {
     g = (c >> 6) & 31;
     b = c & 31;
 }
-uint16_t packClamped(int r, int g, int b);
+// Components above 31 are held at 31 (the additive blits call it per pixel).
+inline uint16_t packClamped(int r, int g, int b) {
+    return packColour(r > 31 ? 31 : r, g > 31 ? 31 : g, b > 31 ? 31 : b);
+}
 uint16_t lightenColour(uint16_t c, int amount);
 uint16_t darkenColour(uint16_t c, int amount);
 // Each component: (first * alpha + second * (255 - alpha)) >> 8. Inline: the

@@ -31,6 +31,7 @@ WindowView FitPicture(int windowWidth, int windowHeight, int wholeScale) {
     view.top = (view.windowHeight - view.height) / 2;
     view.firstColumn = FirstPixels(kScreenWidth, view.width);
     view.firstRow = FirstPixels(kScreenHeight, view.height);
+    view.wholeColumns = view.width % kScreenWidth == 0 ? view.width / kScreenWidth : 0;
     return view;
 }
 

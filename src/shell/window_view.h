@@ -3,6 +3,7 @@
 // map between window pixels and picture pixels, and the copying of just the
 // rows that changed since the last present, scaled, into the window's pixels.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -16,6 +17,7 @@ struct WindowView {
     // Picture column x covers window columns left + firstColumn[x] up to
     // left + firstColumn[x + 1] - 1; rows likewise.
     std::vector<int> firstColumn, firstRow;
+    int wholeColumns = 0;  // window columns per picture column when that is a whole number, else 0
 };
 
 struct WindowRect {
@@ -27,6 +29,17 @@ struct WindowRect {
 WindowView FitPicture(int windowWidth, int windowHeight, int wholeScale);
 void WindowToPicture(const WindowView& view, int wx, int wy, int& x, int& y);
 void PictureToWindow(const WindowView& view, int x, int y, int& wx, int& wy);
+
+// The first and last pixel in which two picture rows differ; false when none does.
+inline bool ChangedSpan(const uint16_t* now, const uint16_t* before, int& first, int& last) {
+    if (std::memcmp(now, before, kScreenWidth * sizeof(uint16_t)) == 0) return false;
+    first = 0;
+    while (now[first] == before[first]) ++first;
+    last = kScreenWidth - 1;
+    while (last >= 4 && std::memcmp(now + last - 3, before + last - 3, 4 * sizeof(uint16_t)) == 0) last -= 4;
+    while (now[last] == before[last]) --last;
+    return true;
+}
 
 // Copies into the window's pixels (pitch in pixels) every picture row that
 // differs from `shown` (all of them when `all`), converting each picture pixel
@@ -49,13 +62,9 @@ void CopyChangedRows(const WindowView& view, const uint16_t* picture, uint16_t* 
         const uint16_t* now = picture + y * kScreenWidth;
         uint16_t* before = shown + y * kScreenWidth;
         int first = 0, last = kScreenWidth - 1;
-        if (!all) {
-            while (first < kScreenWidth && now[first] == before[first]) ++first;
-            if (first == kScreenWidth) {
-                closeBand(y);
-                continue;
-            }
-            while (now[last] == before[last]) --last;
+        if (!all && !ChangedSpan(now, before, first, last)) {
+            closeBand(y);
+            continue;
         }
         std::memcpy(before + first, now + first, static_cast<size_t>(last - first + 1) * sizeof(uint16_t));
         if (bandTop < 0) bandTop = y;
@@ -64,9 +73,16 @@ void CopyChangedRows(const WindowView& view, const uint16_t* picture, uint16_t* 
         const int rowTop = view.firstRow[y], rowEnd = view.firstRow[y + 1];
         if (rowEnd == rowTop) continue;  // a picture row that the window is too small to show
         Pixel* row = window + static_cast<std::ptrdiff_t>(view.top + rowTop) * pitch + view.left;
-        for (int x = first; x <= last; ++x) {
-            const Pixel colour = colours[now[x]];
-            for (int c = view.firstColumn[x]; c < view.firstColumn[x + 1]; ++c) row[c] = colour;
+        if (view.wholeColumns == 2) {
+            for (int x = first; x <= last; ++x) row[2 * x] = row[2 * x + 1] = colours[now[x]];
+        } else if (view.wholeColumns > 0) {
+            const int k = view.wholeColumns;
+            for (int x = first; x <= last; ++x) std::fill_n(row + k * x, k, colours[now[x]]);
+        } else {
+            for (int x = first; x <= last; ++x) {
+                const Pixel colour = colours[now[x]];
+                for (int c = view.firstColumn[x]; c < view.firstColumn[x + 1]; ++c) row[c] = colour;
+            }
         }
         const int c0 = view.firstColumn[first];
         const size_t bytes = static_cast<size_t>(view.firstColumn[last + 1] - c0) * sizeof(Pixel);

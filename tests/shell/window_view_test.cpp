@@ -84,7 +84,7 @@ std::vector<uint16_t> Pattern(int seed) {
 }
 
 TEST(WindowViewTest, ChangedRowsAloneAreCopiedAndReported) {
-    for (auto [w, h] : {std::pair{1280, 960}, {1000, 777}, {1920, 1080}, {500, 300}}) {
+    for (auto [w, h] : {std::pair{1280, 960}, {1920, 1440}, {640, 600}, {1000, 777}, {1920, 1080}, {500, 300}}) {
         Window window(w, h);
         std::vector<uint16_t> picture = Pattern(1);
         window.Present(picture, true);
