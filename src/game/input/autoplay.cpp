@@ -4,13 +4,13 @@
 #include <cstdlib>
 
 #include "game/flow/game_state.h"
+#include "game/input/autoplay_ghost.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
 #include "game/play/playfield.h"
 #include "game/play/power_ups.h"
-#include "game/play/tables.h"
 #include "shell/events.h"
 
 int32_t autoplayEnabled = 0;
@@ -18,7 +18,8 @@ int32_t autoplayBallsLost = 0;
 int32_t autoplayCapsulesCaught = 0;
 
 namespace {
-constexpr int kFar = 1 << 30;
+constexpr int32_t kFar = 1 << 30;
+constexpr int32_t kScoreMiss = 1 << 22;
 
 struct Seen {
     int32_t startX, startY, type, x, y;
@@ -30,93 +31,74 @@ int32_t aimCounter = 0;     // moves on at every return of the followed ball
 int32_t followedVy = 0;     // vertical direction of the followed ball last pass
 int32_t lastTargetX = -1, lastTargetY = -1;
 int32_t stuckTicks = 0;
+struct AimKey {
+    int32_t arriveX, x, vx, vy, lineY, halfWidth, breakable, counter;
+    bool operator==(const AimKey&) const = default;
+};
+AimKey aimKey{};
+int32_t aimX = 0;
 int32_t lastPaddleX = 0, lastPaddleY = 0;
 
-// True where a ball would bounce: blocks, walls and settled debris. Sand lets
-// balls through, and outside the map counts as solid.
-bool BallSolid(int32_t px, int32_t py) {
-    if (px < 0 || py < 0 || px >= collisionMap->width || py >= collisionMap->height) return true;
-    const uint16_t c = getPixel(collisionMap, px, py);
-    return (c >> 11) != 0 || (c & 31) != 0;
+// Ball steps per tick: every fast-balls entry runs the ball update once more
+// for each entry.
+int32_t StepsPerTick() { return 1 + powerUpCount[PowerFastBalls] * powerUpCount[PowerFastBalls]; }
+
+// Where ball i will come down to the paddle line, and after how many ticks. A
+// ball that does not come down within the look-ahead counts as arriving late.
+void PredictArrival(int i, int32_t lineY, int32_t maxSteps, int32_t& arriveX, int32_t& ticks, Ball& arriving) {
+    const GhostRun run = RunGhost(balls[i], lineY, maxSteps, false);
+    arriving = run.ball;
+    arriveX = run.ball.x >> 10;
+    ticks = run.end == GhostEnd::PaddleLine ? run.steps / StepsPerTick() : kFar / 2;
 }
 
-// Where ball i will cross the paddle line, and after how many ticks: the ball is
-// followed tick by tick through the map, turning back off what it meets. A ball
-// that does not come down within the look-ahead counts as arriving late, above
-// where it is now.
-void PredictArrival(int i, int32_t lineY, int32_t& arriveX, int32_t& ticks) {
-    const Ball& b = balls[i];
-    int64_t x = b.x, y = b.y, vx = b.vx, vy = b.vy;
-    for (ticks = 0; ticks < 400; ++ticks) {
-        if (vy > 0 && (y >> 10) >= lineY) {
-            arriveX = static_cast<int32_t>(x >> 10);
-            return;
-        }
-        const int64_t nx = x + vx, ny = y + vy;
-        const int32_t px = static_cast<int32_t>(nx >> 10), py = static_cast<int32_t>(ny >> 10);
-        if (py < lineY && BallSolid(px, py)) {
-            const bool side = BallSolid(px, static_cast<int32_t>(y >> 10));
-            const bool above = BallSolid(static_cast<int32_t>(x >> 10), py);
-            if (side || !above) vx = -vx;  // a corner turns both
-            if (above || !side) vy = -vy;
-            continue;
-        }
-        x = nx;
-        y = ny;
+// How good a bounce is: the ghost leaves the paddle offset pixels from its
+// centre. Reaching a breakable block counts the steps taken; a bounce that
+// reaches none counts how near it came, far behind any that does.
+int32_t BounceScore(const Ball& arriving, int32_t lineY, int32_t offset) {
+    Ball b = arriving;
+    SetPaddleBounceVelocity(b, offset);
+    b.x += b.vx;
+    b.y = (lineY - 6) * 1024;
+    const GhostRun run = RunGhost(b, lineY, 1500, true);
+    switch (run.end) {
+        case GhostEnd::Block: return run.steps;
+        case GhostEnd::Lost: return 2 * kScoreMiss;
+        default: return kScoreMiss + std::min(run.closest, kNoPath - 1) * 16;
     }
-    arriveX = b.x >> 10;
-    ticks = kFar / 2;
 }
 
-// Follows a bounce leaving (x, y) at heading 270 + 3 * step through the collision
-// map, reflecting off walls a few times. Returns the length of the path to the
-// first destructible block it meets, or kFar when it meets none.
-int32_t TraceBounce(int32_t x, int32_t y, int32_t step) {
-    const int heading = 270 + 3 * step;
-    double dx = cosTable[heading % 360] / 256.0, dy = sinTable[heading % 360] / 256.0;
-    double fx = x, fy = y;
-    int reflections = 0;
-    auto solid = [](double px, double py) { return BallSolid(static_cast<int32_t>(px), static_cast<int32_t>(py)); };
-    for (int length = 0; length < 1200; ++length) {
-        const double nx = fx + dx, ny = fy + dy;
-        if (solid(nx, ny)) {
-            const int ix = static_cast<int>(nx), iy = static_cast<int>(ny);
-            if (ix >= 0 && iy >= 0 && ix < collisionMap->width && iy < collisionMap->height) {
-                const int j = FindBlockAt(ix, iy);
-                if (j >= 0 && levelBlocks[j].kind != 0) return length;
-            }
-            if (++reflections > 3) return kFar;
-            if (solid(nx, fy)) dx = -dx;
-            if (solid(fx, ny)) dy = -dy;
-            continue;
-        }
-        fx = nx;
-        fy = ny;
-    }
-    return kFar;
-}
-
-// The paddle position that sends a ball arriving at arriveX on the shortest
-// path to a destructible block. When no bounce reaches one directly, the angle
-// changes at every return of the ball so that the field gets explored.
-int32_t AimedPaddleX(int32_t arriveX, int32_t lineY) {
+// The paddle position that sends the arriving ball on the quickest path to a
+// breakable block. When no bounce reaches one, the angles that come nearest take
+// turns, one at every return of the ball, so that a way in gets found.
+int32_t AimedPaddleX(const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY) {
     const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
     // Stay well inside the paddle so that a small misjudgement still meets it.
     const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 5);
-    const int32_t maxStep = std::min(int32_t{16}, margin * 20 / scale);
-    int32_t bestStep = 0, bestLength = kFar;
-    for (int32_t step = -maxStep; step <= maxStep; ++step) {
-        const int32_t length = TraceBounce(arriveX, lineY - 3, step);
-        if (length < bestLength) {
-            bestLength = length;
-            bestStep = step;
-        }
+    const int32_t reach = paddleMaxStep * ticks + 2;
+    int32_t offsets[64], scores[64], count = 0, best = kFar;
+    for (int32_t step = -19; step <= 19; ++step) {
+        // The middle of the pixel offsets whose bounce step, (offset * 20) / scale, is step.
+        const int32_t size = ((2 * std::abs(step) + 1) * scale) / 40;
+        const int32_t offset = step < 0 ? -size : size;
+        if (std::abs(offset) > margin || (offset * 20) / scale != step) continue;
+        if (std::abs(arriveX - offset - paddleX) > reach) continue;
+        offsets[count] = offset;
+        scores[count] = BounceScore(arriving, lineY, offset);
+        best = std::min(best, scores[count]);
+        ++count;
     }
-    if (bestLength == kFar) bestStep = (aimCounter * 7) % (2 * maxStep + 1) - maxStep;
-    // The smallest pixel offset whose bounce step, (offset * 20) / scale, is bestStep.
-    const int32_t size = (std::abs(bestStep) * scale + 19) / 20;
-    const int32_t offset = std::clamp(bestStep < 0 ? -size : size, -margin, margin);
-    return arriveX - offset;
+    if (count == 0) return arriveX;
+    int chosen = 0;
+    if (best < kScoreMiss) {
+        while (scores[chosen] != best) ++chosen;
+    } else {
+        int near[64], nearCount = 0;
+        for (int k = 0; k < count; ++k)
+            if (scores[k] <= best + 64) near[nearCount++] = k;
+        chosen = near[(aimCounter * 7) % nearCount];
+    }
+    return arriveX - offsets[chosen];
 }
 
 void CountLostBallsAndCaughtCapsules() {
@@ -188,6 +170,7 @@ void ResetAutoplay() {
     seenCount = 0;
     lastBallCount = aimCounter = followedVy = stuckTicks = 0;
     lastTargetX = lastTargetY = -1;
+    aimKey = AimKey{};
 }
 
 void RunAutoplay() {
@@ -200,23 +183,38 @@ void RunAutoplay() {
         TranslateInput(MsgLeftUp, 0, middle, 0);
     }
 
-    const int32_t lineY = paddleY - 3;
+    RefreshBlockDistances();
+    const int32_t lineY = paddleY;
     int32_t targetX = collisionMap->width / 2, ballTicks = kFar, ballX = targetX;
     int follow = -1;
-    for (int i = 0; i < ballCount; ++i) {
+    Ball arriving{}, ghost{};
+    // Many balls share a budget of look-ahead steps; each looks no further
+    // than the quickest arrival so far.
+    int32_t budget = 40000;
+    for (int i = 0; i < ballCount && budget > 0; ++i) {
+        const int32_t steps = std::min({budget, int32_t{900}, ballTicks * StepsPerTick()});
+        budget -= steps;
         int32_t x, t;
-        PredictArrival(i, lineY, x, t);
+        PredictArrival(i, lineY, steps, x, t, ghost);
         if (t < ballTicks) {
             ballTicks = t;
             ballX = x;
             follow = i;
+            arriving = ghost;
         }
     }
     if (follow >= 0) {
         const int32_t vy = balls[follow].vy;
         if (followedVy > 0 && vy < 0) ++aimCounter;
         followedVy = vy;
-        targetX = AimedPaddleX(ballX, lineY);
+        // The aim is worked out again only when the arrival or the field changes.
+        const AimKey key{ballX, arriving.x, arriving.vx, arriving.vy, lineY, paddleHalfWidth,
+                         levelBlockCount - indestructibleCount, aimCounter};
+        if (!(key == aimKey)) {
+            aimKey = key;
+            aimX = AimedPaddleX(arriving, ballX, ballTicks, lineY);
+        }
+        targetX = aimX;
     }
     ConsiderCapsules(ballTicks, ballX, targetX);
 

@@ -1,0 +1,105 @@
+#include "game/input/autoplay_ghost.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "game/play/blocks.h"
+#include "game/play/level.h"
+#include "game/play/power_ups.h"
+
+namespace {
+std::vector<uint16_t> distances;
+const Surface* distancesMap = nullptr;
+int32_t distancesBreakable = -1;
+
+inline bool Passable(uint16_t pixel) { return (pixel >> 11) == 0 && (pixel & 31) == 0; }
+}  // namespace
+
+void RefreshBlockDistances() {
+    const int32_t breakable = levelBlockCount - indestructibleCount;
+    if (distancesMap == collisionMap && distancesBreakable == breakable) return;
+    distancesMap = collisionMap;
+    distancesBreakable = breakable;
+    const int w = collisionMap->width, h = collisionMap->height;
+    distances.assign(static_cast<size_t>(w) * h, kNoPath);
+    std::vector<int32_t> queue;
+    queue.reserve(distances.size());
+    for (int i = 0; i < levelBlockCount; ++i) {
+        const LevelBlock& b = levelBlocks[i];
+        if (b.kind == 0) continue;
+        for (int y = std::max<int>(b.y, 0); y < std::min(b.y + b.height, h); ++y)
+            for (int x = std::max<int>(b.x, 0); x < std::min(b.x + b.width, w); ++x) {
+                uint16_t& d = distances[static_cast<size_t>(y) * w + x];
+                if (d != 0) queue.push_back(y * w + x);
+                d = 0;
+            }
+    }
+    // Breadth first through pixels a ball can pass: free ground and sand.
+    for (size_t head = 0; head < queue.size(); ++head) {
+        const int32_t at = queue[head], x = at % w, y = at / w;
+        const uint16_t next = static_cast<uint16_t>(std::min<int32_t>(distances[at] + 1, kNoPath - 1));
+        const int32_t around[4][2] = {{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}};
+        for (const auto& p : around) {
+            if (p[0] < 0 || p[1] < 0 || p[0] >= w || p[1] >= h) continue;
+            const int32_t n = p[1] * w + p[0];
+            if (distances[n] != kNoPath || !Passable(getPixel(collisionMap, p[0], p[1]))) continue;
+            distances[n] = next;
+            queue.push_back(n);
+        }
+    }
+}
+
+int32_t BlockDistance(int32_t x, int32_t y) {
+    if (!distancesMap || x < 0 || y < 0 || x >= distancesMap->width || y >= distancesMap->height) return kNoPath;
+    return distances[static_cast<size_t>(y) * distancesMap->width + x];
+}
+
+GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
+    GhostRun run{GhostEnd::TimeOut, 0, kNoPath, b};
+    const bool fireball = PowerUpActive(PowerFireball);
+    const auto finish = [&](GhostEnd end) {
+        run.end = end;
+        run.ball = b;
+        return run;
+    };
+    for (; run.steps < maxSteps; ++run.steps) {
+        if (slowMotionDivisor > 0) {
+            b.x += b.vx / slowMotionDivisor;
+            b.y += b.vy / slowMotionDivisor;
+        } else {
+            b.x += b.vx;
+            b.y += b.vy;
+        }
+        const int32_t bx = b.x >> 10, by = b.y >> 10;
+        if (bx > 640 || b.x < 0 || b.y < 0 || by > collisionMap->height - 1) return finish(GhostEnd::Lost);
+        run.closest = std::min(run.closest, BlockDistance(bx, by));
+        for (int k = 0; k < 8; ++k) {
+            const int32_t px = bx + probeDX[k], py = by + probeDY[k];
+            const uint16_t pixel = getPixel(collisionMap, px, py);
+            if ((pixel >> 11) != 0) {
+                const bool breakable = BlockDistance(px, py) == 0;
+                if (breakable && stopAtBlock) {
+                    ++run.steps;
+                    return finish(GhostEnd::Block);
+                }
+                if (!fireball || !breakable) BounceBallOffMap(b);
+                b.x += b.vx;
+                b.y += b.vy;
+                break;
+            }
+            if ((pixel & 31) != 0) {
+                if (((pixel >> 6) & 31) != 0 && GreenToTheBottom(px, py)) return finish(GhostEnd::Lost);
+                BounceBallOffMap(b);
+                b.x += b.vx;
+                b.y += b.vy;
+                NormaliseBallVelocity(b);
+                break;
+            }
+            if (by > lineY - 3 && by < lineY + 7) {
+                ++run.steps;
+                return finish(GhostEnd::PaddleLine);
+            }
+        }
+    }
+    return finish(GhostEnd::TimeOut);
+}

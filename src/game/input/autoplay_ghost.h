@@ -1,0 +1,29 @@
+// The autoplayer's look-ahead. A ghost ball moves by the same rules as a real
+// one but changes nothing in the field; a distance map tells how far every free
+// pixel is from the nearest breakable block, going round walls.
+#pragma once
+#include <cstdint>
+
+#include "game/play/balls.h"
+
+enum class GhostEnd { PaddleLine, Block, Lost, TimeOut };
+
+struct GhostRun {
+    GhostEnd end;
+    int32_t steps;    // ball steps taken
+    int32_t closest;  // the smallest block distance the ghost passed through
+    Ball ball;        // the ghost where it stopped
+};
+
+// Moves a ghost copy of b until it comes down to the paddle line lineY (the
+// paddle is taken to be wherever it arrives), is lost, or has made maxSteps
+// steps. With stopAtBlock it also stops at the first breakable block it meets;
+// without, it bounces off blocks as off walls.
+GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock);
+
+// Rebuilds the distance map when the breakable blocks or the map have changed.
+void RefreshBlockDistances();
+// Pixels from (x, y) to the nearest breakable block through free space; 0 on a
+// breakable block, kNoPath where none can be reached.
+constexpr int32_t kNoPath = 0xFFFF;
+int32_t BlockDistance(int32_t x, int32_t y);
