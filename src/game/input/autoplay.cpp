@@ -19,7 +19,10 @@ int32_t autoplayCapsulesCaught = 0;
 
 namespace {
 constexpr int32_t kFar = 1 << 30;
-constexpr int32_t kScoreMiss = 1 << 22;
+// Bounce scores: the steps to a breakable block, or one of these.
+constexpr int32_t kScoreMiss = 1 << 22;             // plus 16 for every pixel it stays away
+constexpr int32_t kScoreCaught = kScoreMiss + (1 << 21);  // neither hits nor comes back
+constexpr int32_t kScoreLost = 2 * kScoreMiss;
 
 struct Seen {
     int32_t startX, startY, type, x, y;
@@ -32,11 +35,10 @@ int32_t followedVy = 0;     // vertical direction of the followed ball last pass
 int32_t lastTargetX = -1, lastTargetY = -1;
 int32_t stuckTicks = 0;
 struct AimKey {
-    int32_t arriveX, x, vx, vy, lineY, halfWidth, breakable, counter;
+    int32_t arriveX, x, vx, vy, lineY, halfWidth, breakable, counter, late;
     bool operator==(const AimKey&) const = default;
 };
 AimKey aimKey{};
-int32_t aimX = 0;
 int32_t lastPaddleX = 0, lastPaddleY = 0;
 
 // Ball steps per tick: every fast-balls entry runs the ball update once more
@@ -52,54 +54,111 @@ void PredictArrival(int i, int32_t lineY, int32_t maxSteps, int32_t& arriveX, in
     ticks = run.end == GhostEnd::PaddleLine ? run.steps / StepsPerTick() : kFar / 2;
 }
 
+struct Shot {
+    int32_t x, y, score;
+    Ball hit;       // the ghost where the bounce took it
+    int32_t block;  // the block it hits there, or -1
+};
+
 // How good a bounce is: the ghost leaves the paddle offset pixels from its
 // centre. Reaching a breakable block counts the steps taken; a bounce that
-// reaches none counts how near it came, far behind any that does.
-int32_t BounceScore(const Ball& arriving, int32_t lineY, int32_t offset) {
+// reaches none counts how near it came, far behind any that does. Worse still
+// is a ball that neither hits nor comes back, as it may be caught bouncing in
+// a pocket for good, and worst a ball lost into a pit.
+Shot BounceShot(const Ball& arriving, int32_t x, int32_t lineY, int32_t offset, int32_t price) {
     Ball b = arriving;
     SetPaddleBounceVelocity(b, offset);
     b.x += b.vx;
     b.y = (lineY - 6) * 1024;
     const GhostRun run = RunGhost(b, lineY, 1500, true);
+    Shot shot{x, lineY, 0, run.ball, run.block};
     switch (run.end) {
-        case GhostEnd::Block: return run.steps;
-        case GhostEnd::Lost: return 2 * kScoreMiss;
-        default: return kScoreMiss + std::min(run.closest, kNoPath - 1) * 16;
+        case GhostEnd::Block: shot.score = run.steps; break;
+        case GhostEnd::Lost: shot.score = kScoreLost; break;
+        case GhostEnd::TimeOut: shot.score = kScoreCaught; break;
+        default: shot.score = kScoreMiss + std::min(run.closest, kNoPath - 1) * 16;
     }
+    shot.score += price;
+    return shot;
 }
 
-// The paddle position that sends the arriving ball on the quickest path to a
-// breakable block. When no bounce reaches one, the angles that come nearest take
-// turns, one at every return of the ball, so that a way in gets found.
-int32_t AimedPaddleX(const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY) {
+// After its hit the ball should come back down, or at least keep meeting
+// blocks: a ball that goes ten seconds without either is caught in a pocket.
+// A ball freed from inside a block lands a pixel or so off, so the check is
+// also made from the four points around the hit.
+bool CaughtAfterHit(const Shot& shot) {
+    Ball bounced = shot.hit;
+    if (!PowerUpActive(PowerFireball)) BounceBallOffMap(bounced);
+    bounced.x += bounced.vx;
+    bounced.y += bounced.vy;
+    static const int32_t nudges[5][2] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& n : nudges) {
+        Ball b = bounced;
+        b.x += n[0] * 1024;
+        b.y += n[1] * 1024;
+        const GhostRun run = RunGhostWithout(shot.block, b, shot.y, 1500);
+        if (run.end == GhostEnd::TimeOut && run.steps - run.lastHit > 600) return true;
+    }
+    return false;
+}
+
+constexpr int kMaxShots = 6 * 39;
+
+// Adds the bounces the paddle can give on the line lineY to a ball arriving
+// there at arriveX after the given ticks: one for each bounce angle that a
+// paddle moving from where it is now can still reach. A raised line pays a
+// small price, as it leaves less time for the other balls.
+void AddShots(const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY, int32_t price, Shot* shots, int& count) {
     const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
     // Stay well inside the paddle so that a small misjudgement still meets it.
     const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 5);
-    const int32_t reach = paddleMaxStep * ticks + 2;
-    int32_t offsets[64], scores[64], count = 0, best = kFar;
+    const int64_t reach = int64_t{paddleMaxStep} * ticks - 2;
     for (int32_t step = -19; step <= 19; ++step) {
         // The middle of the pixel offsets whose bounce step, (offset * 20) / scale, is step.
         const int32_t size = ((2 * std::abs(step) + 1) * scale) / 40;
         const int32_t offset = step < 0 ? -size : size;
         if (std::abs(offset) > margin || (offset * 20) / scale != step) continue;
-        if (std::abs(arriveX - offset - paddleX) > reach) continue;
-        offsets[count] = offset;
-        scores[count] = BounceScore(arriving, lineY, offset);
-        best = std::min(best, scores[count]);
-        ++count;
+        const int64_t dx = arriveX - offset - paddleX, dy = lineY - paddleY;
+        if (price > 0 && dx * dx + dy * dy > reach * reach) continue;
+        shots[count++] = BounceShot(arriving, arriveX - offset, lineY, offset, price);
     }
-    if (count == 0) return arriveX;
-    int chosen = 0;
-    if (best < kScoreMiss) {
-        while (scores[chosen] != best) ++chosen;
-    } else {
-        int near[64], nearCount = 0;
-        for (int k = 0; k < count; ++k)
-            if (scores[k] <= best + 64) near[nearCount++] = k;
-        chosen = near[(aimCounter * 7) % nearCount];
-    }
-    return arriveX - offsets[chosen];
 }
+
+// Where the paddle should meet the followed ball: at the bounce that reaches a
+// breakable block soonest, on the paddle's own line or, when no bounce from
+// there reaches one, a little higher up the zone. When none reaches one at all,
+// the bounces that come nearest take turns, one at every return of the ball, so
+// that a way in gets found.
+Shot ChooseShot(int follow, const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY) {
+    Shot shots[kMaxShots];
+    int count = 0;
+    AddShots(arriving, arriveX, ticks, lineY, 0, shots, count);
+    const auto best = [&] {
+        int32_t b = kFar;
+        for (int k = 0; k < count; ++k) b = std::min(b, shots[k].score);
+        return b;
+    };
+    for (int32_t raise = 20; raise <= 100 && best() >= kScoreMiss && lineY - raise >= ZoneTop(); raise += 20) {
+        const GhostRun run = RunGhost(balls[follow], lineY - raise, ticks * StepsPerTick(), false);
+        if (run.end == GhostEnd::PaddleLine)
+            AddShots(run.ball, run.ball.x >> 10, run.steps / StepsPerTick(), lineY - raise, raise, shots, count);
+    }
+    if (count == 0) return Shot{arriveX, lineY, kFar, arriving, -1};
+    // The quickest hits are checked for what follows them.
+    for (int tries = 0; tries < 4 && best() < kScoreMiss; ++tries) {
+        Shot* quickest = std::min_element(shots, shots + count, [](const Shot& a, const Shot& b) { return a.score < b.score; });
+        if (!CaughtAfterHit(*quickest)) break;
+        quickest->score = kScoreCaught;
+    }
+    const int32_t lowest = best();
+    int near[kMaxShots], nearCount = 0;
+    for (int k = 0; k < count; ++k)
+        if (shots[k].score == lowest || (lowest >= kScoreMiss && shots[k].score <= lowest + 64)) near[nearCount++] = k;
+    return shots[near[(aimCounter * 7) % nearCount]];
+}
+
+Shot aim{};
+int32_t restY = 0;  // the paddle line while no raised bounce is planned
 
 void CountLostBallsAndCaughtCapsules() {
     if (lastBallCount > 0 && ballCount == 0 && !OnlyIndestructibleLeft()) ++autoplayBallsLost;
@@ -171,6 +230,8 @@ void ResetAutoplay() {
     lastBallCount = aimCounter = followedVy = stuckTicks = 0;
     lastTargetX = lastTargetY = -1;
     aimKey = AimKey{};
+    aim = Shot{0, 0, kFar, Ball{}, -1};
+    restY = paddleY;
 }
 
 void RunAutoplay() {
@@ -184,7 +245,7 @@ void RunAutoplay() {
     }
 
     RefreshBlockDistances();
-    const int32_t lineY = paddleY;
+    const int32_t lineY = restY;
     int32_t targetX = collisionMap->width / 2, ballTicks = kFar, ballX = targetX;
     int follow = -1;
     Ball arriving{}, ghost{};
@@ -207,21 +268,31 @@ void RunAutoplay() {
         const int32_t vy = balls[follow].vy;
         if (followedVy > 0 && vy < 0) ++aimCounter;
         followedVy = vy;
-        // The aim is worked out again only when the arrival or the field changes.
+        // The aim is worked out again only when the arrival or the blocks change,
+        // and once more shortly before the ball arrives, as settled debris may
+        // have changed the field since.
         const AimKey key{ballX, arriving.x, arriving.vx, arriving.vy, lineY, paddleHalfWidth,
-                         levelBlockCount - indestructibleCount, aimCounter};
-        if (!(key == aimKey)) {
+                         levelBlockCount - indestructibleCount, aimCounter, ballTicks <= 40};
+        if (ballTicks > 150) {
+            aim = Shot{ballX, BottomLimit(), kFar, arriving, -1};
+            aimKey = AimKey{};
+        } else if (!(key == aimKey)) {
             aimKey = key;
-            aimX = AimedPaddleX(arriving, ballX, ballTicks, lineY);
+            aim = ChooseShot(follow, arriving, ballX, ballTicks, lineY);
         }
-        targetX = aimX;
+    } else {
+        aim = Shot{targetX, BottomLimit(), kFar, arriving, -1};
     }
+    targetX = aim.x;
+    // A planned raised bounce sets the height; otherwise the paddle rests at the bottom.
+    if (aim.y == lineY) aim.y = BottomLimit();
+    if (aim.y >= BottomLimit()) restY = paddleY;
     ConsiderCapsules(ballTicks, ballX, targetX);
 
     // Boxed in: the paddle has not moved for a while though it should. Keep
     // pushing sideways while aiming alternately above and below the paddle;
     // pushing into sand digs through it.
-    int32_t targetY = BottomLimit();
+    int32_t targetY = aim.y;
     const bool moved = paddleX != lastPaddleX || paddleY != lastPaddleY;
     lastPaddleX = paddleX;
     lastPaddleY = paddleY;

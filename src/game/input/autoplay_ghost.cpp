@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/play/block_set.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
 #include "game/play/power_ups.h"
+#include "gfx/blit.h"
 
 namespace {
 std::vector<uint16_t> distances;
@@ -55,7 +57,7 @@ int32_t BlockDistance(int32_t x, int32_t y) {
 }
 
 GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
-    GhostRun run{GhostEnd::TimeOut, 0, kNoPath, b};
+    GhostRun run{GhostEnd::TimeOut, 0, kNoPath, -1, -1, b};
     const bool fireball = PowerUpActive(PowerFireball);
     const auto finish = [&](GhostEnd end) {
         run.end = end;
@@ -78,8 +80,10 @@ GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
             const uint16_t pixel = getPixel(collisionMap, px, py);
             if ((pixel >> 11) != 0) {
                 const bool breakable = BlockDistance(px, py) == 0;
+                if (breakable) run.lastHit = run.steps;
                 if (breakable && stopAtBlock) {
                     ++run.steps;
+                    run.block = FindBlockAt(px, py);
                     return finish(GhostEnd::Block);
                 }
                 if (!fireball || !breakable) BounceBallOffMap(b);
@@ -102,4 +106,19 @@ GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
         }
     }
     return finish(GhostEnd::TimeOut);
+}
+
+GhostRun RunGhostWithout(int j, Ball b, int32_t lineY, int32_t maxSteps) {
+    if (j < 0 || j >= levelBlockCount) return RunGhost(b, lineY, maxSteps, false);
+    const LevelBlock block = levelBlocks[j];
+    const BlockDesc& d = BlockDescOf(block.kind);
+    std::vector<uint16_t> saved(static_cast<size_t>(block.width) * block.height);
+    for (int v = 0; v < block.height; ++v)
+        for (int u = 0; u < block.width; ++u) saved[v * block.width + u] = getPixel(collisionMap, block.x + u, block.y + v);
+    // Cleared as a destroyed block clears it.
+    drawSpriteParam(collisionMap, block.x, block.y, block.width, block.height, blockSetImage, d.srcX, d.srcY, BlitSolid, 0);
+    const GhostRun run = RunGhost(b, lineY, maxSteps, false);
+    for (int v = 0; v < block.height; ++v)
+        for (int u = 0; u < block.width; ++u) putPixel(collisionMap, block.x + u, block.y + v, saved[v * block.width + u]);
+    return run;
 }

@@ -12,6 +12,8 @@ struct GhostRun {
     GhostEnd end;
     int32_t steps;    // ball steps taken
     int32_t closest;  // the smallest block distance the ghost passed through
+    int32_t lastHit;  // the step at which it last met a breakable block, or -1
+    int32_t block;    // the breakable block it stopped at, or -1
     Ball ball;        // the ghost where it stopped
 };
 
@@ -20,6 +22,10 @@ struct GhostRun {
 // steps. With stopAtBlock it also stops at the first breakable block it meets;
 // without, it bounces off blocks as off walls.
 GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock);
+
+// The same on the field as it will be once block j is gone: the block is taken
+// out of the collision map for the run and put back afterwards.
+GhostRun RunGhostWithout(int j, Ball b, int32_t lineY, int32_t maxSteps);
 
 // Rebuilds the distance map when the breakable blocks or the map have changed.
 void RefreshBlockDistances();
