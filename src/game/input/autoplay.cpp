@@ -48,7 +48,7 @@ int32_t StepsPerTick() { return 1 + powerUpCount[PowerFastBalls] * powerUpCount[
 // Where ball i will come down to the paddle line, and after how many ticks. A
 // ball that does not come down within the look-ahead counts as arriving late.
 void PredictArrival(int i, int32_t lineY, int32_t maxSteps, int32_t& arriveX, int32_t& ticks, Ball& arriving) {
-    const GhostRun run = RunGhost(balls[i], lineY, maxSteps, false);
+    const GhostRun run = RunGhost(balls[i], lineY, maxSteps, GhostBlocks::Bounce);
     arriving = run.ball;
     arriveX = run.ball.x >> 10;
     ticks = run.end == GhostEnd::PaddleLine ? run.steps / StepsPerTick() : kFar / 2;
@@ -56,8 +56,7 @@ void PredictArrival(int i, int32_t lineY, int32_t maxSteps, int32_t& arriveX, in
 
 struct Shot {
     int32_t x, y, score;
-    Ball hit;       // the ghost where the bounce took it
-    int32_t block;  // the block it hits there, or -1
+    Ball launch;  // the ball as it leaves the paddle
 };
 
 // How good a bounce is: the ghost leaves the paddle offset pixels from its
@@ -70,8 +69,8 @@ Shot BounceShot(const Ball& arriving, int32_t x, int32_t lineY, int32_t offset, 
     SetPaddleBounceVelocity(b, offset);
     b.x += b.vx;
     b.y = (lineY - 6) * 1024;
-    const GhostRun run = RunGhost(b, lineY, 1500, true);
-    Shot shot{x, lineY, 0, run.ball, run.block};
+    const GhostRun run = RunGhost(b, lineY, 1500, GhostBlocks::Stop);
+    Shot shot{x, lineY, 0, b};
     switch (run.end) {
         case GhostEnd::Block: shot.score = run.steps; break;
         case GhostEnd::Lost: shot.score = kScoreLost; break;
@@ -82,21 +81,17 @@ Shot BounceShot(const Ball& arriving, int32_t x, int32_t lineY, int32_t offset, 
     return shot;
 }
 
-// After its hit the ball should come back down, or at least keep meeting
+// After its hit the ball should come back down, or at least keep breaking
 // blocks: a ball that goes ten seconds without either is caught in a pocket.
-// A ball freed from inside a block lands a pixel or so off, so the check is
-// also made from the four points around the hit.
+// As a ball freed from inside a block lands a pixel or so off, the bounce is
+// also tried from the four points around the paddle.
 bool CaughtAfterHit(const Shot& shot) {
-    Ball bounced = shot.hit;
-    if (!PowerUpActive(PowerFireball)) BounceBallOffMap(bounced);
-    bounced.x += bounced.vx;
-    bounced.y += bounced.vy;
     static const int32_t nudges[5][2] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const auto& n : nudges) {
-        Ball b = bounced;
+        Ball b = shot.launch;
         b.x += n[0] * 1024;
         b.y += n[1] * 1024;
-        const GhostRun run = RunGhostWithout(shot.block, b, shot.y, 1500);
+        const GhostRun run = RunGhost(b, shot.y, 2400, GhostBlocks::Break);
         if (run.end == GhostEnd::TimeOut && run.steps - run.lastHit > 600) return true;
     }
     return false;
@@ -139,11 +134,11 @@ Shot ChooseShot(int follow, const Ball& arriving, int32_t arriveX, int32_t ticks
         return b;
     };
     for (int32_t raise = 20; raise <= 100 && best() >= kScoreMiss && lineY - raise >= ZoneTop(); raise += 20) {
-        const GhostRun run = RunGhost(balls[follow], lineY - raise, ticks * StepsPerTick(), false);
+        const GhostRun run = RunGhost(balls[follow], lineY - raise, ticks * StepsPerTick(), GhostBlocks::Bounce);
         if (run.end == GhostEnd::PaddleLine)
             AddShots(run.ball, run.ball.x >> 10, run.steps / StepsPerTick(), lineY - raise, raise, shots, count);
     }
-    if (count == 0) return Shot{arriveX, lineY, kFar, arriving, -1};
+    if (count == 0) return Shot{arriveX, lineY, kFar, arriving};
     // The quickest hits are checked for what follows them.
     for (int tries = 0; tries < 4 && best() < kScoreMiss; ++tries) {
         Shot* quickest = std::min_element(shots, shots + count, [](const Shot& a, const Shot& b) { return a.score < b.score; });
@@ -230,7 +225,7 @@ void ResetAutoplay() {
     lastBallCount = aimCounter = followedVy = stuckTicks = 0;
     lastTargetX = lastTargetY = -1;
     aimKey = AimKey{};
-    aim = Shot{0, 0, kFar, Ball{}, -1};
+    aim = Shot{0, 0, kFar, Ball{}};
     restY = paddleY;
 }
 
@@ -274,14 +269,14 @@ void RunAutoplay() {
         const AimKey key{ballX, arriving.x, arriving.vx, arriving.vy, lineY, paddleHalfWidth,
                          levelBlockCount - indestructibleCount, aimCounter, ballTicks <= 40};
         if (ballTicks > 150) {
-            aim = Shot{ballX, BottomLimit(), kFar, arriving, -1};
+            aim = Shot{ballX, BottomLimit(), kFar, arriving};
             aimKey = AimKey{};
         } else if (!(key == aimKey)) {
             aimKey = key;
             aim = ChooseShot(follow, arriving, ballX, ballTicks, lineY);
         }
     } else {
-        aim = Shot{targetX, BottomLimit(), kFar, arriving, -1};
+        aim = Shot{targetX, BottomLimit(), kFar, arriving};
     }
     targetX = aim.x;
     // A planned raised bounce sets the height; otherwise the paddle rests at the bottom.

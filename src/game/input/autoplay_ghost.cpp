@@ -56,10 +56,39 @@ int32_t BlockDistance(int32_t x, int32_t y) {
     return distances[static_cast<size_t>(y) * distancesMap->width + x];
 }
 
-GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
+namespace {
+// A block the ghost broke: its pixels of the collision map as they were.
+struct Broken {
+    int32_t x, y, width, height;
+    std::vector<uint16_t> pixels;
+};
+
+// Clears block j from the collision map as a destroyed block clears it, keeping
+// what was there.
+void Break(int j, std::vector<Broken>& broken) {
+    const LevelBlock block = levelBlocks[j];
+    Broken b{block.x, block.y, block.width, block.height, {}};
+    for (int v = 0; v < b.height; ++v)
+        for (int u = 0; u < b.width; ++u) b.pixels.push_back(getPixel(collisionMap, b.x + u, b.y + v));
+    broken.push_back(std::move(b));
+    const BlockDesc& d = BlockDescOf(block.kind);
+    drawSpriteParam(collisionMap, block.x, block.y, block.width, block.height, blockSetImage, d.srcX, d.srcY, BlitSolid, 0);
+}
+
+void Mend(std::vector<Broken>& broken) {
+    for (auto b = broken.rbegin(); b != broken.rend(); ++b)
+        for (int v = 0; v < b->height; ++v)
+            for (int u = 0; u < b->width; ++u) putPixel(collisionMap, b->x + u, b->y + v, b->pixels[v * b->width + u]);
+    broken.clear();
+}
+}  // namespace
+
+GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, GhostBlocks blocks) {
     GhostRun run{GhostEnd::TimeOut, 0, kNoPath, -1, -1, b};
     const bool fireball = PowerUpActive(PowerFireball);
+    std::vector<Broken> broken;
     const auto finish = [&](GhostEnd end) {
+        Mend(broken);
         run.end = end;
         run.ball = b;
         return run;
@@ -81,12 +110,13 @@ GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
             if ((pixel >> 11) != 0) {
                 const bool breakable = BlockDistance(px, py) == 0;
                 if (breakable) run.lastHit = run.steps;
-                if (breakable && stopAtBlock) {
+                if (breakable && blocks == GhostBlocks::Stop) {
                     ++run.steps;
                     run.block = FindBlockAt(px, py);
                     return finish(GhostEnd::Block);
                 }
                 if (!fireball || !breakable) BounceBallOffMap(b);
+                if (const int j = FindBlockAt(px, py); breakable && blocks == GhostBlocks::Break && j >= 0) Break(j, broken);
                 b.x += b.vx;
                 b.y += b.vy;
                 break;
@@ -106,19 +136,4 @@ GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock) {
         }
     }
     return finish(GhostEnd::TimeOut);
-}
-
-GhostRun RunGhostWithout(int j, Ball b, int32_t lineY, int32_t maxSteps) {
-    if (j < 0 || j >= levelBlockCount) return RunGhost(b, lineY, maxSteps, false);
-    const LevelBlock block = levelBlocks[j];
-    const BlockDesc& d = BlockDescOf(block.kind);
-    std::vector<uint16_t> saved(static_cast<size_t>(block.width) * block.height);
-    for (int v = 0; v < block.height; ++v)
-        for (int u = 0; u < block.width; ++u) saved[v * block.width + u] = getPixel(collisionMap, block.x + u, block.y + v);
-    // Cleared as a destroyed block clears it.
-    drawSpriteParam(collisionMap, block.x, block.y, block.width, block.height, blockSetImage, d.srcX, d.srcY, BlitSolid, 0);
-    const GhostRun run = RunGhost(b, lineY, maxSteps, false);
-    for (int v = 0; v < block.height; ++v)
-        for (int u = 0; u < block.width; ++u) putPixel(collisionMap, block.x + u, block.y + v, saved[v * block.width + u]);
-    return run;
 }

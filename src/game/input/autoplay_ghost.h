@@ -17,15 +17,15 @@ struct GhostRun {
     Ball ball;        // the ghost where it stopped
 };
 
+// What a ghost does on meeting a breakable block: stop there, bounce off it as
+// off a wall, or break it as a real ball does.
+enum class GhostBlocks { Stop, Bounce, Break };
+
 // Moves a ghost copy of b until it comes down to the paddle line lineY (the
 // paddle is taken to be wherever it arrives), is lost, or has made maxSteps
-// steps. With stopAtBlock it also stops at the first breakable block it meets;
-// without, it bounces off blocks as off walls.
-GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, bool stopAtBlock);
-
-// The same on the field as it will be once block j is gone: the block is taken
-// out of the collision map for the run and put back afterwards.
-GhostRun RunGhostWithout(int j, Ball b, int32_t lineY, int32_t maxSteps);
+// steps. Blocks the ghost breaks are taken out of the collision map for the run
+// and put back before it returns.
+GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, GhostBlocks blocks);
 
 // Rebuilds the distance map when the breakable blocks or the map have changed.
 void RefreshBlockDistances();
