@@ -12,16 +12,25 @@
 namespace {
 std::vector<uint16_t> distances;
 const Surface* distancesMap = nullptr;
-int32_t distancesBreakable = -1;
+uint64_t distancesBlocks = 0;
 
 inline bool Passable(uint16_t pixel) { return (pixel >> 11) == 0 && (pixel & 31) == 0; }
 }  // namespace
 
 void RefreshBlockDistances() {
-    const int32_t breakable = levelBlockCount - indestructibleCount;
-    if (distancesMap == collisionMap && distancesBreakable == breakable) return;
+    // The breakable blocks, told apart by where they are; the same map can be
+    // reused by the next level.
+    uint64_t blocks = 0;
+    for (int i = 0; i < levelBlockCount; ++i) {
+        const LevelBlock& b = levelBlocks[i];
+        if (b.kind == 0) continue;
+        uint64_t h = (uint64_t{b.x} << 32 | uint64_t{b.y} << 16 | uint64_t{b.width} << 8 | b.height) + 1;
+        h *= 0x9E3779B97F4A7C15ull;
+        blocks += h ^ (h >> 29);
+    }
+    if (distancesMap == collisionMap && distancesBlocks == blocks && !distances.empty()) return;
     distancesMap = collisionMap;
-    distancesBreakable = breakable;
+    distancesBlocks = blocks;
     const int w = collisionMap->width, h = collisionMap->height;
     distances.assign(static_cast<size_t>(w) * h, kNoPath);
     std::vector<int32_t> queue;
