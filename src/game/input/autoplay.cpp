@@ -81,23 +81,26 @@ Shot BounceShot(const Ball& arriving, int32_t x, int32_t lineY, int32_t offset, 
     return shot;
 }
 
-// After its hit the ball should come back down, or at least keep breaking
-// blocks: a ball that goes ten seconds without either is caught in a pocket.
-// As a ball freed from inside a block lands a pixel or so off, the bounce is
-// also tried from the four points around the paddle.
-bool CaughtAfterHit(const Shot& shot) {
+// How long a bounce keeps the ball up: the most steps, over the bounce and
+// copies of it a pixel off (a ball freed from inside a block lands a pixel or
+// so off), until the ball comes back down, breaking blocks on its way. A ball
+// that goes ten seconds without coming back or breaking anything is caught in
+// a pocket: kFar.
+int32_t StepsToComeBack(const Shot& shot) {
     static const int32_t nudges[5][2] = {{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    int32_t longest = 0;
     for (const auto& n : nudges) {
         Ball b = shot.launch;
         b.x += n[0] * 1024;
         b.y += n[1] * 1024;
         const GhostRun run = RunGhost(b, shot.y, 2400, GhostBlocks::Break);
-        if (run.end == GhostEnd::TimeOut && run.steps - run.lastHit > 600) return true;
+        if (run.end == GhostEnd::TimeOut && run.steps - run.lastHit > 600) return kFar;
+        longest = std::max(longest, run.steps);
     }
-    return false;
+    return longest;
 }
 
-constexpr int kMaxShots = 6 * 39;
+constexpr int kMaxShots = 11 * 39;
 
 // Adds the bounces the paddle can give on the line lineY to a ball arriving
 // there at arriveX after the given ticks: one for each bounce angle that a
@@ -106,7 +109,7 @@ constexpr int kMaxShots = 6 * 39;
 void AddShots(const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY, int32_t price, Shot* shots, int& count) {
     const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
     // Stay well inside the paddle so that a small misjudgement still meets it.
-    const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 5);
+    const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 2);
     const int64_t reach = int64_t{paddleMaxStep} * ticks - 2;
     for (int32_t step = -19; step <= 19; ++step) {
         // The middle of the pixel offsets whose bounce step, (offset * 20) / scale, is step.
@@ -133,17 +136,24 @@ Shot ChooseShot(int follow, const Ball& arriving, int32_t arriveX, int32_t ticks
         for (int k = 0; k < count; ++k) b = std::min(b, shots[k].score);
         return b;
     };
-    for (int32_t raise = 20; raise <= 100 && best() >= kScoreMiss && lineY - raise >= ZoneTop(); raise += 20) {
+    for (int32_t raise = 10; raise <= 100 && best() >= kScoreMiss && lineY - raise >= ZoneTop(); raise += 10) {
         const GhostRun run = RunGhost(balls[follow], lineY - raise, ticks * StepsPerTick(), GhostBlocks::Bounce);
         if (run.end == GhostEnd::PaddleLine)
             AddShots(run.ball, run.ball.x >> 10, run.steps / StepsPerTick(), lineY - raise, raise, shots, count);
     }
     if (count == 0) return Shot{arriveX, lineY, kFar, arriving};
-    // The quickest hits are checked for what follows them.
-    for (int tries = 0; tries < 4 && best() < kScoreMiss; ++tries) {
-        Shot* quickest = std::min_element(shots, shots + count, [](const Shot& a, const Shot& b) { return a.score < b.score; });
-        if (!CaughtAfterHit(*quickest)) break;
-        quickest->score = kScoreCaught;
+    // The quickest hits are weighed with what follows them: the longer the ball
+    // stays up, the likelier it gets caught in a pocket, and a bounce that gets
+    // it caught is never chosen. The other hits wait behind them.
+    Shot* order[kMaxShots];
+    int hits = 0;
+    for (int k = 0; k < count; ++k)
+        if (shots[k].score < kScoreMiss) order[hits++] = &shots[k];
+    const int checked = std::min(hits, 6);
+    std::partial_sort(order, order + checked, order + hits, [](const Shot* a, const Shot* b) { return a->score < b->score; });
+    for (int k = 0; k < hits; ++k) {
+        const int32_t back = k < checked ? StepsToComeBack(*order[k]) : 0;
+        order[k]->score = back == kFar ? kScoreCaught : order[k]->score + (k < checked ? back / 4 : kScoreMiss / 2);
     }
     const int32_t lowest = best();
     int near[kMaxShots], nearCount = 0;
