@@ -168,9 +168,13 @@ void BM_PlayTickPowerUps(benchmark::State& state) {
 BENCHMARK(BM_PlayTickPowerUps)->ArgName("fast_balls")->Arg(0)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // The playfield layers of one play frame: the image, explosions, debris, balls
-// and the paddle; with serve_timer 100, every ball also draws its aiming line.
+// and the paddle. Arg 0 is the serve timer (with 100, every ball also draws its
+// aiming line); arg 1 the number of fast-balls entries, each of which adds four
+// ghost copies to every ball (here all on the ball itself: none is clipped).
 void BM_PlayfieldFrame(benchmark::State& state) {
     WorstCase().Restore();
+    ResetPowerUps();
+    for (int i = 0; i < state.range(1); ++i) ApplyPowerUp(PowerFastBalls);
     serveTimer = static_cast<int32_t>(state.range(0));
     for (auto _ : state) {
         drawSprite(backSurface, playfieldLeft, playfieldTop, 330, 440, playfieldImage, 0, 0, BlitCopy);
@@ -181,5 +185,11 @@ void BM_PlayfieldFrame(benchmark::State& state) {
         benchmark::DoNotOptimize(backSurface->memory[20 * 640 + 20]);
     }
 }
-BENCHMARK(BM_PlayfieldFrame)->ArgName("serve_timer")->Arg(0)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayfieldFrame)
+    ->ArgNames({"serve_timer", "fast_balls"})
+    ->Args({0, 0})
+    ->Args({100, 0})
+    ->Args({0, 1})
+    ->Args({0, 20})
+    ->Unit(benchmark::kMicrosecond);
 }  // namespace

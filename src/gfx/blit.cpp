@@ -1,5 +1,6 @@
 #include "gfx/blit.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "shell/log.h"
@@ -11,6 +12,10 @@ namespace {
 // Applies one pixel mode along a row of n pixels.
 template <typename Op>
 inline void WalkRow(uint16_t* d, const uint16_t* s, int n, int dStep, int sStep, Op op) {
+    if (dStep == 1 && sStep == 1) {
+        for (int i = 0; i < n; ++i) op(d[i], s[i]);  // the usual layout: a loop the compiler can widen
+        return;
+    }
     for (int i = 0; i < n; ++i, d += dStep, s += sStep) op(*d, *s);
 }
 
@@ -59,7 +64,8 @@ void drawSpriteParam(Surface* dest, int dx, int dy, int w, int h, const Surface*
                 break;
             case BlitAlpha:
                 WalkRow(d, s, w, ds, ss, [param](uint16_t& dp, uint16_t sp) {
-                    if (sp) dp = blendColour(Red(sp), Green(sp), Blue(sp), Red(dp), Green(dp), Blue(dp), param);
+                    const uint16_t mixed = blendColour(Red(sp), Green(sp), Blue(sp), Red(dp), Green(dp), Blue(dp), param);
+                    dp = sp ? mixed : dp;
                 });
                 break;
             case BlitSolid:
@@ -68,13 +74,12 @@ void drawSpriteParam(Surface* dest, int dx, int dy, int w, int h, const Surface*
                 });
                 break;
             case BlitAdditive:
+                // Written without branches: the menus add whole strips per frame.
                 WalkRow(d, s, w, ds, ss, [param](uint16_t& dp, uint16_t sp) {
-                    if (!sp) return;
-                    int r = Red(sp) + param, g = Green(sp) + param, b = Blue(sp) + param;
-                    if (r < 0) r = 0;
-                    if (g < 0) g = 0;
-                    if (b < 0) b = 0;
-                    dp = packClamped(Red(dp) + r, Green(dp) + g, Blue(dp) + b);
+                    const int r = std::min(Red(dp) + std::max(Red(sp) + param, 0), 31);
+                    const int g = std::min(Green(dp) + std::max(Green(sp) + param, 0), 31);
+                    const int b = std::min(Blue(dp) + std::max(Blue(sp) + param, 0), 31);
+                    dp = sp ? packColour(r, g, b) : dp;
                 });
                 break;
             case BlitSparkle:

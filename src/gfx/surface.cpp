@@ -14,10 +14,6 @@ int32_t gammaLevel = 0;
 int32_t gammaTable[32] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                           16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31};
 
-uint16_t packClamped(int r, int g, int b) {
-    return packColour(r > 31 ? 31 : r, g > 31 ? 31 : g, b > 31 ? 31 : b);
-}
-
 uint16_t lightenColour(uint16_t c, int amount) {
     if (amount < 0) amount = 0;
     int r, g, b;
@@ -32,18 +28,6 @@ uint16_t darkenColour(uint16_t c, int amount) {
     g -= amount;
     b -= amount;
     return packColour(r < 0 ? 0 : r, g < 0 ? 0 : g, b < 0 ? 0 : b);
-}
-
-uint16_t blendColour(int r1, int g1, int b1, int r2, int g2, int b2, int alpha) {
-    int beta = 255 - alpha;
-    return packColour((r1 * alpha + r2 * beta) >> 8, (g1 * alpha + g2 * beta) >> 8, (b1 * alpha + b2 * beta) >> 8);
-}
-
-uint16_t blendColours(uint16_t c1, uint16_t c2, int alpha) {
-    int r1, g1, b1, r2, g2, b2;
-    unpackColour(c1, r1, g1, b1);
-    unpackColour(c2, r2, g2, b2);
-    return blendColour(r1, g1, b1, r2, g2, b2, alpha);
 }
 
 void setGamma(int level) {

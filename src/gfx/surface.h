@@ -29,11 +29,24 @@ inline void unpackColour(uint16_t c, int& r, int& g, int& b) {
     g = (c >> 6) & 31;
     b = c & 31;
 }
-uint16_t packClamped(int r, int g, int b);
+// Components above 31 are held at 31 (the additive blits call it per pixel).
+inline uint16_t packClamped(int r, int g, int b) {
+    return packColour(r > 31 ? 31 : r, g > 31 ? 31 : g, b > 31 ? 31 : b);
+}
 uint16_t lightenColour(uint16_t c, int amount);
 uint16_t darkenColour(uint16_t c, int amount);
-uint16_t blendColour(int r1, int g1, int b1, int r2, int g2, int b2, int alpha);
-uint16_t blendColours(uint16_t c1, uint16_t c2, int alpha);
+// Each component: (first * alpha + second * (255 - alpha)) >> 8. Inline: the
+// alpha blits and the trails of fast balls call it for every pixel.
+inline uint16_t blendColour(int r1, int g1, int b1, int r2, int g2, int b2, int alpha) {
+    const int beta = 255 - alpha;
+    return packColour((r1 * alpha + r2 * beta) >> 8, (g1 * alpha + g2 * beta) >> 8, (b1 * alpha + b2 * beta) >> 8);
+}
+inline uint16_t blendColours(uint16_t c1, uint16_t c2, int alpha) {
+    int r1, g1, b1, r2, g2, b2;
+    unpackColour(c1, r1, g1, b1);
+    unpackColour(c2, r2, g2, b2);
+    return blendColour(r1, g1, b1, r2, g2, b2, alpha);
+}
 
 void setGamma(int level);
 int getGamma();

@@ -1,5 +1,6 @@
 #include "shell/display.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "gfx/surface.h"
@@ -17,6 +18,13 @@ namespace {
 // surface is the 640 x 480 back surface; anything smaller is copied as far as it
 // reaches.
 void CopyRows(const Surface* surface, int x, int y, int w, int rows) {
+    if (x == 0 && w == kScreenWidth && surface->width == kScreenWidth && surface->xStep == 1 &&
+        surface->yStep == kScreenWidth && y + rows <= std::min(surface->height, kScreenHeight)) {
+        // Whole rows laid out as the display's: one block.
+        std::memcpy(&displayBuffer[y * kScreenWidth], pixelAddress(surface, 0, y),
+                    static_cast<size_t>(rows) * kScreenWidth * sizeof(uint16_t));
+        return;
+    }
     for (int row = y; row < y + rows; ++row) {
         if (row >= surface->height || row >= kScreenHeight) break;
         int width = w;

@@ -18,16 +18,23 @@
 #include "shell/platform.h"
 #include "shell/sdl_gamepad.h"
 #include "shell/sdl_input.h"
+#include "shell/window_view.h"
 
 namespace {
 SDL_Window* window = nullptr;
-SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
+int wholeScale = 0;
 int instanceSocket = -1;
-// What the window shows now. A present of the same picture is skipped unless the
-// window system asked for a redraw, so a still screen costs next to nothing.
+// The picture is scaled into the window's own pixels, and only the rows that
+// changed since the last present are converted and sent: a still screen costs
+// next to nothing, and the menus, whose panel changes every frame, send only
+// the panel. `shown` is what the window shows now.
 uint16_t shown[kScreenWidth * kScreenHeight];
 bool redrawNeeded = true;
+SDL_Surface* windowSurface = nullptr;  // the one the view and the colours were made for
+WindowView view;
+std::vector<uint32_t> colours32;
+std::vector<uint16_t> colours16;
+std::vector<WindowRect> changedRects;
 GamepadState gamepad;
 SDL_Keycode swallowedKeyUp = SDLK_UNKNOWN;  // the release of a key the window itself used
 
@@ -99,6 +106,14 @@ void HoldPointerInPlay() {
     if (hold != (SDL_GetWindowGrab(window) == SDL_TRUE)) SDL_SetWindowGrab(window, hold ? SDL_TRUE : SDL_FALSE);
 }
 
+// Pointer events arrive in window pixels; the game wants picture pixels.
+void ToPicture(SDL_Event& event) {
+    if (view.width == 0) return;
+    if (event.type == SDL_MOUSEMOTION) WindowToPicture(view, event.motion.x, event.motion.y, event.motion.x, event.motion.y);
+    if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+        WindowToPicture(view, event.button.x, event.button.y, event.button.x, event.button.y);
+}
+
 void SdlPump() {
     AnswerOtherCopies();
     SDL_Event event;
@@ -110,10 +125,6 @@ void SdlPump() {
                 continue;
             case SDL_WINDOWEVENT:
                 if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) HandleFocusLost();
-                redrawNeeded = true;
-                continue;
-            case SDL_RENDER_TARGETS_RESET:
-            case SDL_RENDER_DEVICE_RESET:
                 redrawNeeded = true;
                 continue;
             case SDL_CONTROLLERDEVICEADDED:
@@ -139,6 +150,7 @@ void SdlPump() {
             swallowedKeyUp = SDLK_UNKNOWN;
             continue;
         }
+        ToPicture(event);
         GameInputEvent in;
         if (TranslateSdlEvent(event, SDL_GetModState(), SDL_GetMouseState(nullptr, nullptr), in)) Deliver(in);
     }
@@ -150,27 +162,68 @@ void SdlPump() {
     HoldPointerInPlay();
 }
 
+// Every 16-bit picture value in the window's own format.
+template <typename Pixel>
+void MakeColours(const SDL_PixelFormat* format, std::vector<Pixel>& colours) {
+    colours.resize(65536);
+    for (uint32_t v = 0; v < 65536; ++v) {
+        const Uint8 r = static_cast<Uint8>((v >> 11) << 3 | (v >> 13)), g = static_cast<Uint8>(((v >> 6) & 31) << 3 | ((v >> 8) & 7)),
+                    b = static_cast<Uint8>((v & 31) << 3 | ((v >> 2) & 7));
+        colours[v] = static_cast<Pixel>(SDL_MapRGB(format, r, g, b));
+    }
+}
+
+// A new window surface (the first, or after a resize or a fullscreen switch):
+// a new fit, colours in its format, and a full redraw on black.
+bool AdoptWindowSurface(SDL_Surface* surface) {
+    const int bytes = surface->format->BytesPerPixel;
+    if (bytes != 2 && bytes != 4) {
+        LogMessageColour(1, StrFormat("[ERROR] Unsupported window pixel format %s\n",
+                                      SDL_GetPixelFormatName(surface->format->format)), ColourRed);
+        return false;
+    }
+    windowSurface = surface;
+    view = FitPicture(surface->w, surface->h, wholeScale);
+    if (bytes == 4) MakeColours(surface->format, colours32);
+    else MakeColours(surface->format, colours16);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    redrawNeeded = true;
+    return true;
+}
+
 void SdlPresent(const uint16_t* pixels) {
     if (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) {
         redrawNeeded = true;  // nothing is shown while minimised; redraw on the way back
         return;
     }
-    if (!redrawNeeded && std::memcmp(shown, pixels, sizeof shown) == 0) return;
-    std::memcpy(shown, pixels, sizeof shown);
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (!surface) return;
+    if (surface != windowSurface || surface->w != view.windowWidth || surface->h != view.windowHeight)
+        if (!AdoptWindowSurface(surface)) return;
+    changedRects.clear();
+    if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
+    if (surface->format->BytesPerPixel == 4)
+        CopyChangedRows(view, pixels, shown, redrawNeeded, colours32.data(), static_cast<uint32_t*>(surface->pixels),
+                        surface->pitch / 4, changedRects);
+    else
+        CopyChangedRows(view, pixels, shown, redrawNeeded, colours16.data(), static_cast<uint16_t*>(surface->pixels),
+                        surface->pitch / 2, changedRects);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    if (redrawNeeded) SDL_UpdateWindowSurface(window);
+    else if (!changedRects.empty())
+        SDL_UpdateWindowSurfaceRects(window, reinterpret_cast<const SDL_Rect*>(changedRects.data()),
+                                     static_cast<int>(changedRects.size()));
     redrawNeeded = false;
-    SDL_UpdateTexture(texture, nullptr, pixels, kScreenWidth * sizeof(uint16_t));
-    SDL_RenderClear(renderer);
-    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-    SDL_RenderPresent(renderer);
 }
 
 void SdlCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
 void SdlWarp(int x, int y) {
     int wx, wy;
-    SDL_RenderLogicalToWindow(renderer, static_cast<float>(x), static_cast<float>(y), &wx, &wy);
+    PictureToWindow(view, x, y, wx, wy);
     SDL_WarpMouseInWindow(window, wx, wy);
 }
+
 
 int SdlMessageBox(const char* text, const char* caption, MessageButtons buttons) {
     const SDL_MessageBoxButtonData ok[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, AnswerOk, "OK"}};
@@ -205,23 +258,18 @@ bool StartSdlPlatform(const SdlOptions& options) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
         return false;
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // On X11 the window's pixels go straight to the server through shared
+    // memory; a texture would make a software GL stack scale every frame.
+    if (const char* driver = SDL_GetCurrentVideoDriver(); driver && SDL_strcmp(driver, "x11") == 0)
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (!options.window) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    wholeScale = options.scale;
     const int scale = options.scale > 0 ? options.scale : 2;
     window = SDL_CreateWindow("Zapbrik", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
                               kScreenHeight * scale, flags);
-    if (window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-    if (window && !renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    if (renderer) {
-        // The picture keeps its aspect ratio (letterboxed); --scale asks for
-        // whole multiples only, for crisp pixels.
-        SDL_RenderSetLogicalSize(renderer, kScreenWidth, kScreenHeight);
-        if (options.scale > 0) SDL_RenderSetIntegerScale(renderer, SDL_TRUE);
-        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
-                                    kScreenHeight);
-    }
-    if (!texture) {
+    SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
+    if (!surface || !AdoptWindowSurface(surface)) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
         return false;
     }
@@ -237,12 +285,9 @@ bool StartSdlPlatform(const SdlOptions& options) {
 }
 
 void StopSdlPlatform() {
-    if (texture) SDL_DestroyTexture(texture);
-    if (renderer) SDL_DestroyRenderer(renderer);
     if (window) SDL_DestroyWindow(window);
-    texture = nullptr;
-    renderer = nullptr;
     window = nullptr;
+    windowSurface = nullptr;
     if (instanceSocket >= 0) close(instanceSocket);
     instanceSocket = -1;
     SDL_Quit();

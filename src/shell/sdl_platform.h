@@ -1,5 +1,5 @@
 // The desktop platform: an SDL window showing the 640 x 480 display buffer
-// through one streaming texture, the performance counter, message boxes, the
+// scaled into its own pixels, the performance counter, message boxes, the
 // pointer, and the single-instance check.
 #pragma once
 #include <string>

@@ -6,6 +6,7 @@
 #include "game/play/debris.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
+#include "game/play/power_ups.h"
 #include "game/play/tables.h"
 #include "play/play_fixture.h"
 
@@ -174,4 +175,76 @@ TEST_F(BallsTest, UnstickMovesABallOutOfAWall) {
     const int by = PixelY(0);
     EXPECT_GE(by, 13);  // all eight probes free: the top one at by - 3 >= 10
     EXPECT_EQ(balls[0].prevY, balls[0].y);
+}
+
+namespace {
+// The homing pull added one block at a time, each term rounding down on its own.
+void ExpectHomingPull(int i, int32_t vx, int32_t vy, int c) {
+    const int32_t bx = balls[i].x >> 10, by = balls[i].y >> 10;
+    for (int j = 0; j < levelBlockCount; ++j) {
+        const LevelBlock& blk = levelBlocks[j];
+        if (blk.kind == 0) continue;
+        vx += ((blk.x + blk.width / 2 - bx) * c) >> 2;
+        vy += ((blk.y + blk.height / 2 - by) * c) >> 2;
+    }
+    ASSERT_TRUE(AddBall(0, 0, 0, 0));
+    Ball& expected = balls[ballCount - 1];
+    expected.speed = balls[i].speed;
+    expected.vx = vx;
+    expected.vy = vy;
+    NormaliseBallVelocity(ballCount - 1);
+    EXPECT_EQ(balls[i].vx, expected.vx) << "count " << c;
+    EXPECT_EQ(balls[i].vy, expected.vy) << "count " << c;
+    --ballCount;
+}
+}  // namespace
+
+TEST_F(BallsTest, HomingPullsTowardEveryDestructibleBlockWithEachTermRoundedDown) {
+    const int solid = AddShape(0, 20, 9, 9), wide = AddShape(0, 0, 7, 4), odd = AddShape(0, 10, 5, 3);
+    // Centres on both sides of the ball and at every remainder modulo 4, so that
+    // negative offsets round toward minus infinity.
+    for (int n = 0; n < 37; ++n) PlaceBlock(13 + (n * 53) % 290, 12 + (n * 31) % 150, n % 3 == 0 ? odd : wide);
+    PlaceBlock(150, 300, solid);  // kind 0 blocks do not pull
+    for (int c : {1, 2, 3, 7, 20}) {
+        ballCount = 0;
+        ASSERT_TRUE(AddBall(161, 251, 300, -700));
+        const Ball start = balls[0];
+        powerUpCount[PowerHoming] = static_cast<int16_t>(c);
+        UpdateBalls();
+        ASSERT_EQ(balls[0].x, start.x + start.vx);  // moved freely; pulled from there
+        ASSERT_EQ(balls[0].y, start.y + start.vy);
+        ExpectHomingPull(0, start.vx, start.vy, c);
+    }
+    // Blocks mirrored about a ball almost at rest: the offsets cancel and only
+    // the rounding of each term is left, which then sets the heading.
+    levelBlockCount = 0;
+    for (int d : {7, 9, 12, 15, 21, 26}) {
+        PlaceBlock(160 + d - 3, 250 + d + 5 - 2, wide);
+        PlaceBlock(160 - d - 3, 250 - d - 5 - 2, wide);
+    }
+    for (int c : {1, 2, 3, 5}) {
+        ballCount = 0;
+        ASSERT_TRUE(AddBall(160, 250, 0, 0));
+        balls[0].vx = 5;
+        balls[0].vy = 3;
+        powerUpCount[PowerHoming] = static_cast<int16_t>(c);
+        UpdateBalls();
+        ExpectHomingPull(0, 5, 3, c);
+    }
+}
+
+TEST_F(BallsTest, ABlockBrokenByOneBallNoLongerPullsTheNextOne) {
+    BuildWalls();
+    AddShape(0, 20, 9, 9);  // kind 0, unbreakable, unused
+    const int shape = AddShape(0, 0, 7, 4);
+    PlaceBlock(100, 50, shape);
+    for (int n = 0; n < 10; ++n) PlaceBlock(20 + 25 * n, 120, shape);
+    powerUpCount[PowerHoming] = 3;
+    ASSERT_TRUE(AddBall(103, 57, 8, -1400));   // its top probe reaches the first block
+    ASSERT_TRUE(AddBall(200, 300, 500, 500));  // far from everything
+    const Ball second = balls[1];
+    UpdateBalls();
+    ASSERT_EQ(levelBlockCount, 10);
+    ASSERT_EQ(balls[1].x, second.x + second.vx);
+    ExpectHomingPull(1, second.vx, second.vy, 3);
 }

@@ -112,6 +112,26 @@ TEST_F(Installed, DesktopEntryAndAppStreamFileValidate) {
     EXPECT_NE(entry.find("\nCategories=Game;ArcadeGame;\n"), std::string::npos);
 }
 
+TEST_F(Installed, AppStreamFileListsTheScreenshotsOnlyWhenTheirAddressIsGiven) {
+    const std::string installed = ReadText(prefix + "/share/metainfo/org.zapbrik.Zapbrik.metainfo.xml");
+    EXPECT_EQ(installed.find("<screenshot"), std::string::npos);
+    EXPECT_EQ(installed.find("http"), std::string::npos);
+    const std::string made = root->path + "with-screenshots.metainfo.xml", log = root->path + "metainfo.log";
+    ASSERT_EQ(Shell(std::string(ZAPBRIK_CMAKE) + " -DZAPBRIK_SCREENSHOTS_URL=https://example.com/zapbrik/ " +
+                    "-DZAPBRIK_METAINFO_OUT=" + made + " -P " + ZAPBRIK_METAINFO_SCRIPT + " > " + log + " 2>&1"),
+              0)
+        << ReadText(log);
+    EXPECT_EQ(Shell("appstreamcli validate --no-net " + made + " > " + log + " 2>&1"), 0) << ReadText(log);
+    const std::string text = ReadText(made);
+    for (const char* picture : {"play", "world", "menu", "choose-level", "options"}) {
+        EXPECT_NE(text.find(std::string("<image>https://example.com/zapbrik/") + picture + ".png</image>"),
+                  std::string::npos)
+            << picture;
+        EXPECT_TRUE(fs::exists(std::string(ZAPBRIK_ASSET_SOURCES) + "/../docs/screenshots/" + picture + ".png"))
+            << picture;
+    }
+}
+
 TEST_F(Installed, StartedElsewhereItFindsItsDataAndWritesOnlyToThePlayersFolder) {
     const auto before = Listing(prefix);
     std::string err;

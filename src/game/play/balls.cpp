@@ -1,6 +1,7 @@
 #include "game/play/balls.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -64,6 +65,49 @@ void LoseBall(int i) {
 }
 
 
+// Homing pulls every ball toward the centre of every destructible block: the
+// velocity gains ((centre - ball) * c) >> 2 per block, for homing count c. Each
+// term rounds down, so the sum over all blocks is
+//   (c * sum(centre - ball) - sum(((centre - ball) * c) & 3)) / 4,
+// where the low bits depend only on each centre modulo 4. Keeping the centre
+// sums and the counts per residue makes the pull the same for any number of
+// blocks, exactly as adding the terms one by one. The sums are gathered again
+// at every pass over the balls and after a ball destroys a block.
+struct HomingPull {
+    int32_t blocks = 0;
+    int64_t sumX = 0, sumY = 0;
+    int32_t residuesX[4] = {}, residuesY[4] = {};
+};
+HomingPull homingPull;
+bool homingPullStale = true;
+
+void GatherHomingPull() {
+    homingPull = HomingPull{};
+    for (int j = 0; j < levelBlockCount; ++j) {
+        const LevelBlock& blk = levelBlocks[j];
+        if (blk.kind == 0) continue;
+        const int32_t cx = blk.x + blk.width / 2, cy = blk.y + blk.height / 2;
+        ++homingPull.blocks;
+        homingPull.sumX += cx;
+        homingPull.sumY += cy;
+        ++homingPull.residuesX[cx & 3];
+        ++homingPull.residuesY[cy & 3];
+    }
+    homingPullStale = false;
+}
+
+int32_t PullAlongAxis(int64_t centreSum, const int32_t residues[4], int32_t ball, int c) {
+    int64_t total = c * (centreSum - static_cast<int64_t>(homingPull.blocks) * ball);
+    for (int r = 0; r < 4; ++r) total -= static_cast<int64_t>(residues[r]) * ((r * c - ball * c) & 3);
+    return static_cast<int32_t>(total / 4);  // exact: the low bits were taken off
+}
+
+void ApplyHoming(Ball& b, int32_t bx, int32_t by, int c) {
+    if (homingPullStale) GatherHomingPull();
+    b.vx += PullAlongAxis(homingPull.sumX, homingPull.residuesX, bx, c);
+    b.vy += PullAlongAxis(homingPull.sumY, homingPull.residuesY, by, c);
+}
+
 enum class Step { Kept, Removed };
 
 Step MoveBall(int i) {
@@ -80,12 +124,7 @@ Step MoveBall(int i) {
     int32_t bx = PixelOf(b.x), by = PixelOf(b.y);
 
     if (const int c = powerUpCount[PowerHoming]; c > 0) {
-        for (int j = 0; j < levelBlockCount; ++j) {
-            const LevelBlock& blk = levelBlocks[j];
-            if (blk.kind == 0) continue;
-            b.vx += ((blk.x + blk.width / 2 - bx) * c) >> 2;
-            b.vy += ((blk.y + blk.height / 2 - by) * c) >> 2;
-        }
+        ApplyHoming(b, bx, by, c);
         NormaliseBallVelocity(i);
     }
 
@@ -106,6 +145,7 @@ Step MoveBall(int i) {
                 if (fireball) BounceBallOffMap(i);
             } else if (j >= 0) {
                 DestroyBlock(j);
+                homingPullStale = true;
                 playSound(SoundElectron);
             }
             b.x += b.vx;
@@ -209,9 +249,15 @@ void BounceBallOffMap(int i) { BounceBallOffMap(balls[i]); }
 
 void BounceBallOffMap(Ball& b) {
     const int32_t cx = PixelOf(b.x), cy = PixelOf(b.y);
+    // The half-widths of the rows of a disc of radius 6, rows -5..5.
+    static const auto discRows = [] {
+        std::array<int, 11> rows{};
+        for (int dy = -5; dy <= 5; ++dy) rows[dy + 5] = static_cast<int>(std::trunc(std::sqrt(36.0 - dy * dy)));
+        return rows;
+    }();
     int32_t sx = 0, sy = 0;
     for (int dy = -5; dy <= 5; ++dy) {
-        const int r = static_cast<int>(std::trunc(std::sqrt(36.0 - dy * dy)));
+        const int r = discRows[dy + 5];
         for (int dx = -r; dx <= r; ++dx) {
             const int32_t x = cx + dx, y = cy + dy;
             if (x > kRightExit || x < 0 || y < 0 || getPixel(collisionMap, x, y) != 0) {
@@ -256,6 +302,7 @@ void UpdateBalls() {
         if (b.vx == 0) b.vx = (Rand() & 7) - 3;
         if (b.vy == 0) b.vy = (Rand() & 7) - 3;
     }
+    homingPullStale = true;
     // A removed ball's slot is taken by the last ball, which is then moved in
     // its place: every ball moves exactly once.
     for (int i = 0; i < ballCount;) {
