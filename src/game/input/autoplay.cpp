@@ -108,7 +108,7 @@ constexpr int kMaxShots = 11 * 39;
 // small price, as it leaves less time for the other balls.
 void AddShots(const Ball& arriving, int32_t arriveX, int32_t ticks, int32_t lineY, int32_t price, Shot* shots, int& count) {
     const int32_t scale = std::max(paddleHalfWidth, int32_t{20});
-    // Stay well inside the paddle so that a small misjudgement still meets it.
+    // Keep a couple of pixels from the paddle's ends, in case the ball comes down a little off.
     const int32_t margin = std::max(int32_t{1}, paddleHalfWidth - 2);
     const int64_t reach = int64_t{paddleMaxStep} * ticks - 2;
     for (int32_t step = -19; step <= 19; ++step) {
