@@ -61,7 +61,9 @@ void RefreshBlockDistances() {
 }
 
 int32_t BlockDistance(int32_t x, int32_t y) {
-    if (!distancesMap || x < 0 || y < 0 || x >= distancesMap->width || y >= distancesMap->height) return kNoPath;
+    // Distances of another map are no answer for this one.
+    if (distancesMap != collisionMap || !distancesMap) return kNoPath;
+    if (x < 0 || y < 0 || x >= distancesMap->width || y >= distancesMap->height) return kNoPath;
     return distances[static_cast<size_t>(y) * distancesMap->width + x];
 }
 
