@@ -67,6 +67,24 @@ TEST_F(AutoplayTest, ClearsBlocksBehindAnIndestructibleShelf) {
     EXPECT_EQ(result, ModeLevelComplete);
 }
 
+TEST_F(AutoplayTest, ReachesALastBrickBetweenTwoShelves) {
+    AddShape(0, 40, 10, 10);
+    const int brick = AddShape(0, 0, 30, 15);
+    // Two steel shelves with two gaps each, none above another; the last brick
+    // sits in the far corner of the space between them. No straight bounce
+    // reaches it: the ball has to be sent in through a gap and along.
+    PaintMap(10, 80, 35, 15, kWallBlue);
+    PaintMap(75, 80, 180, 15, kWallBlue);
+    PaintMap(285, 80, 35, 15, kWallBlue);
+    PaintMap(10, 125, 95, 15, kWallBlue);
+    PaintMap(135, 125, 60, 15, kWallBlue);
+    PaintMap(225, 125, 95, 15, kWallBlue);
+    PlaceBlock(15, 110, brick);
+    int32_t result = ModePlay;
+    EXPECT_GT(PlayUntilDone(60 * 60, result), 0) << "within a minute of play";
+    EXPECT_EQ(result, ModeLevelComplete);
+}
+
 TEST_F(AutoplayTest, DigsOutOfSandAndStillClears) {
     AddShape(0, 40, 10, 10);
     const int brick = AddShape(0, 0, 24, 10);

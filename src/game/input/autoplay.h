@@ -1,7 +1,9 @@
 // The autoplayer: it plays by moving the pointer, the same input a player
-// makes. It follows the ball that reaches the paddle first, places the paddle so
-// the bounce heads for a remaining block, catches helpful capsules, keeps clear
-// of harmful ones and pushes into sand to dig when the paddle is boxed in.
+// makes. It follows the ball that reaches the paddle first, places the paddle
+// (raised up the zone when that opens a better angle) so the bounce heads for
+// a remaining block and brings the ball back soon, catches helpful capsules,
+// keeps clear of harmful ones and pushes into sand to dig when the paddle is
+// boxed in. It looks ahead with a ghost ball that moves by the real ball's rules.
 #pragma once
 #include <cstdint>
 

@@ -40,17 +40,9 @@ void SetVelocityFromHeading(Ball& b, int heading) {
     b.vy = (b.speed * sinTable[heading]) >> 8;
 }
 
-// The velocity is set from the paddle position alone; the paddle's vertical
-// motion speeds the ball up or slows it.
 void PaddleBounce(int i) {
     Ball& b = balls[i];
-    const int32_t bx = PixelOf(b.x);
-    const int32_t o = ((bx - paddleX) * 20) / std::max(paddleHalfWidth, 20);
-    SetBallAngle(i, 270 + 3 * o);
-    b.speed = static_cast<int16_t>(static_cast<uint16_t>(b.speed) - static_cast<uint16_t>(paddleVelY));
-    const int32_t base = BaseBallSpeed();
-    b.speed = static_cast<int16_t>(std::clamp<int32_t>(b.speed, (base * 3) >> 2, (base * 6) >> 2));
-    NormaliseBallVelocity(i);
+    SetPaddleBounceVelocity(b, PixelOf(b.x) - paddleX);
     b.x += b.vx;
     b.y += b.vy;
     b.y = (paddleY - 6) * 1024;
@@ -72,12 +64,6 @@ void LoseBall(int i) {
     RemoveBall(i);
 }
 
-// True when every pixel from (x, y) down to the map's last row has green.
-bool GreenToTheBottom(int32_t x, int32_t y) {
-    for (int32_t row = y; row < collisionMap->height; ++row)
-        if (((getPixel(collisionMap, x, row) >> 6) & 31) == 0) return false;
-    return true;
-}
 
 // Homing pulls every ball toward the centre of every destructible block: the
 // velocity gains ((centre - ball) * c) >> 2 per block, for homing count c. Each
@@ -190,6 +176,23 @@ Step MoveBall(int i) {
 
 int32_t BaseBallSpeed() { return difficulty * 500 + 2600; }
 
+bool GreenToTheBottom(int32_t x, int32_t y) {
+    for (int32_t row = y; row < collisionMap->height; ++row)
+        if (((getPixel(collisionMap, x, row) >> 6) & 31) == 0) return false;
+    return true;
+}
+
+// The velocity is set from where the ball meets the paddle alone; the paddle's
+// vertical motion speeds the ball up or slows it.
+void SetPaddleBounceVelocity(Ball& b, int32_t offset) {
+    const int32_t o = (offset * 20) / std::max(paddleHalfWidth, 20);
+    SetBallAngle(b, 270 + 3 * o);
+    b.speed = static_cast<int16_t>(static_cast<uint16_t>(b.speed) - static_cast<uint16_t>(paddleVelY));
+    const int32_t base = BaseBallSpeed();
+    b.speed = static_cast<int16_t>(std::clamp<int32_t>(b.speed, (base * 3) >> 2, (base * 6) >> 2));
+    NormaliseBallVelocity(b);
+}
+
 uint16_t BallColour() {
     const bool homing = PowerUpActive(PowerHoming), fireball = PowerUpActive(PowerFireball);
     if (homing && fireball) return packColour(31, 7, 31);
@@ -216,8 +219,9 @@ void RemoveBall(int i) {
     balls[i] = balls[--ballCount];
 }
 
-void NormaliseBallVelocity(int i) {
-    Ball& b = balls[i];
+void NormaliseBallVelocity(int i) { NormaliseBallVelocity(balls[i]); }
+
+void NormaliseBallVelocity(Ball& b) {
     SetVelocityFromHeading(b, HeadingOf(b.vx, b.vy));
     // No component is left smaller than 8 in magnitude.
     if (b.vx >= 0 && b.vx <= 7) b.vx = 8;
@@ -226,8 +230,9 @@ void NormaliseBallVelocity(int i) {
     else if (b.vy >= -8 && b.vy < 0) b.vy = -8;
 }
 
-void SetBallAngle(int i, int heading) {
-    Ball& b = balls[i];
+void SetBallAngle(int i, int heading) { SetBallAngle(balls[i], heading); }
+
+void SetBallAngle(Ball& b, int heading) {
     if (b.speed < 750) b.speed = 750;
     SetVelocityFromHeading(b, heading);
 }
@@ -240,8 +245,9 @@ void ClampBallSpeedKeepAngle(int i) {
     SetVelocityFromHeading(b, WrapAngle(bearing - 90));
 }
 
-void BounceBallOffMap(int i) {
-    Ball& b = balls[i];
+void BounceBallOffMap(int i) { BounceBallOffMap(balls[i]); }
+
+void BounceBallOffMap(Ball& b) {
     const int32_t cx = PixelOf(b.x), cy = PixelOf(b.y);
     // The half-widths of the rows of a disc of radius 6, rows -5..5.
     static const auto discRows = [] {
@@ -269,7 +275,7 @@ void BounceBallOffMap(int i) {
                       static_cast<int64_t>(b.vy) * ((sinTable[n] * 10) >> 8);
     b.vx -= static_cast<int32_t>(((2 * d * cosTable[n]) >> 8) / 10);
     b.vy -= static_cast<int32_t>(((2 * d * sinTable[n]) >> 8) / 10);
-    NormaliseBallVelocity(i);
+    NormaliseBallVelocity(b);
 }
 
 void UnstickBall(int i) {

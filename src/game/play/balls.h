@@ -20,6 +20,12 @@ extern int32_t slowMotionDivisor;  // 0, or 2^n while slow motion is active
 extern const int8_t probeDX[8], probeDY[8];
 
 int32_t BaseBallSpeed();
+// True when every pixel from (x, y) down to the map's last row has green: a
+// ball touching there falls into the pit.
+bool GreenToTheBottom(int32_t x, int32_t y);
+// The paddle bounce: sets the velocity of a ball meeting the paddle offset
+// pixels right of its centre (negative: left).
+void SetPaddleBounceVelocity(Ball& b, int32_t offset);
 // The colour of a ball (and of its debris), from the homing and fireball power-ups.
 uint16_t BallColour();
 
@@ -27,9 +33,14 @@ uint16_t BallColour();
 bool AddBall(int32_t px, int32_t py, int32_t vx, int32_t vy);
 void RemoveBall(int i);
 void NormaliseBallVelocity(int i);
+void NormaliseBallVelocity(Ball& b);
 void SetBallAngle(int i, int heading);
+void SetBallAngle(Ball& b, int heading);
 void ClampBallSpeedKeepAngle(int i);
 void BounceBallOffMap(int i);
+// The same reflection for a ball record outside the table (the autoplayer's
+// look-ahead uses it).
+void BounceBallOffMap(Ball& b);
 void UnstickBall(int i);
 void UpdateBalls();
 void DrawBalls();
