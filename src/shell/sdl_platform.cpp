@@ -80,6 +80,12 @@ bool ClaimSingleInstance() {
 
 void AnswerOtherCopies() {
     if (instanceSocket < 0) return;
+    // A look four times a second is quick enough for a player starting a second
+    // copy, and spares a system call on every pass of the loop.
+    static Uint32 lastLook = 0;
+    const Uint32 now = SDL_GetTicks();
+    if (now - lastLook < 250) return;
+    lastLook = now;
     for (int other; (other = accept(instanceSocket, nullptr, nullptr)) >= 0;) {
         close(other);
         SDL_RestoreWindow(window);

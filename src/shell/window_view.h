@@ -36,7 +36,11 @@ inline bool ChangedSpan(const uint16_t* now, const uint16_t* before, int& first,
     first = 0;
     while (now[first] == before[first]) ++first;
     last = kScreenWidth - 1;
-    while (last >= 4 && std::memcmp(now + last - 3, before + last - 3, 4 * sizeof(uint16_t)) == 0) last -= 4;
+    for (uint64_t a, b; last >= 4; last -= 4) {  // four pixels at a time from the right
+        std::memcpy(&a, now + last - 3, sizeof a);
+        std::memcpy(&b, before + last - 3, sizeof b);
+        if (a != b) break;
+    }
     while (now[last] == before[last]) --last;
     return true;
 }
