@@ -105,15 +105,8 @@ GhostRun RunGhost(Ball b, int32_t lineY, int32_t maxSteps, GhostBlocks blocks) {
         return run;
     };
     for (; run.steps < maxSteps; ++run.steps) {
-        if (slowMotionDivisor > 0) {
-            b.x += b.vx / slowMotionDivisor;
-            b.y += b.vy / slowMotionDivisor;
-        } else {
-            b.x += b.vx;
-            b.y += b.vy;
-        }
+        if (AdvanceBall(b)) return finish(GhostEnd::Lost);
         const int32_t bx = b.x >> 10, by = b.y >> 10;
-        if (bx > 640 || b.x < 0 || b.y < 0 || by > collisionMap->height - 1) return finish(GhostEnd::Lost);
         run.closest = std::min(run.closest, BlockDistance(bx, by));
         for (int k = 0; k < 8; ++k) {
             const int32_t px = bx + probeDX[k], py = by + probeDY[k];

@@ -114,13 +114,7 @@ Step MoveBall(int i) {
     Ball& b = balls[i];
     b.prevX = b.x;
     b.prevY = b.y;
-    if (slowMotionDivisor > 0) {
-        b.x += b.vx / slowMotionDivisor;
-        b.y += b.vy / slowMotionDivisor;
-    } else {
-        b.x += b.vx;
-        b.y += b.vy;
-    }
+    const bool left = AdvanceBall(b);
     int32_t bx = PixelOf(b.x), by = PixelOf(b.y);
 
     if (const int c = powerUpCount[PowerHoming]; c > 0) {
@@ -128,7 +122,7 @@ Step MoveBall(int i) {
         NormaliseBallVelocity(i);
     }
 
-    if (bx > kRightExit || b.x < 0 || b.y < 0 || by > collisionMap->height - 1) {
+    if (left) {
         RemoveBall(i);
         return Step::Removed;
     }
@@ -292,6 +286,17 @@ void UnstickBall(int i) {
             return;
         }
     }
+}
+
+bool AdvanceBall(Ball& b) {
+    if (slowMotionDivisor > 0) {
+        b.x += b.vx / slowMotionDivisor;
+        b.y += b.vy / slowMotionDivisor;
+    } else {
+        b.x += b.vx;
+        b.y += b.vy;
+    }
+    return PixelOf(b.x) > kRightExit || b.x < 0 || b.y < 0 || PixelOf(b.y) > collisionMap->height - 1;
 }
 
 void UpdateBalls() {

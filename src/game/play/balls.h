@@ -42,5 +42,9 @@ void BounceBallOffMap(int i);
 // look-ahead uses it).
 void BounceBallOffMap(Ball& b);
 void UnstickBall(int i);
+// One step along the velocity, divided while slow motion runs. True when the
+// ball has left the field (past the screen's right edge, above or left of it,
+// or below the map).
+bool AdvanceBall(Ball& b);
 void UpdateBalls();
 void DrawBalls();
