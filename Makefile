@@ -1,10 +1,11 @@
 # Thin front door to CMake. `make run` plays, `make test` checks everything.
 BUILD    ?= build
 SANBUILD ?= build-sanitize
+DEBBUILD ?= build-deb
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install sanitize fuzz soak bench shots verify-levels clean
+.PHONY: all deps configure run test install deb sanitize fuzz soak bench shots verify-levels clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -25,6 +26,15 @@ test: all
 
 install: all
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package, built from a copy of the working tree (what git tracks or
+# would track) so that the package build leaves the tree alone. The packages land
+# in $(DEBBUILD)/; scripts/check-deb installs, runs and removes them.
+deb: deps
+	rm -rf $(DEBBUILD) && mkdir -p $(DEBBUILD)/zapbrik
+	git ls-files -z --cached --others --exclude-standard | \
+	  tar --null --ignore-failed-read -T - -cf - | tar -xf - -C $(DEBBUILD)/zapbrik
+	cd $(DEBBUILD)/zapbrik && dpkg-buildpackage -us -uc -b -j$(JOBS)
 
 # The sanitizer build takes the normal build's generated files rather than
 # running the generator under the sanitizers.
@@ -52,4 +62,4 @@ verify-levels: all
 	scripts/verify-levels $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) build-fuzz
+	rm -rf $(BUILD) $(SANBUILD) $(DEBBUILD) build-fuzz

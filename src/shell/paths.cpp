@@ -41,8 +41,9 @@ std::string BaseFolderBeside(const std::string& executableFolder) {
         return stat((folder + "Data").c_str(), &info) == 0 && S_ISDIR(info.st_mode);
     };
     if (holdsData(here)) return here;
-    const std::string installed = here + "../share/zapbrik/";
-    return holdsData(installed) ? installed : here;
+    for (const char* installed : {"../share/zapbrik/", "../share/games/zapbrik/"})
+        if (holdsData(here + installed)) return here + installed;
+    return here;
 }
 
 std::string PlayerFolder() {

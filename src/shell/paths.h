@@ -9,8 +9,9 @@ extern std::string soundFolder;  // samples
 // Sets the base folder (a trailing '/' is added when missing) and the two below it.
 void SetBaseFolder(const std::string& folder);
 // The base folder of a game started from executableFolder: that folder when it
-// holds Data/ (a build, or an unpacked copy), else ../share/zapbrik/ beside it
-// when that holds Data/ (an installed game), else the executable's folder.
+// holds Data/ (a build, or an unpacked copy), else ../share/zapbrik/ or
+// ../share/games/zapbrik/ beside it when that holds Data/ (a game installed in
+// bin/, or in games/ as distributions keep games), else the executable's folder.
 std::string BaseFolderBeside(const std::string& executableFolder);
 
 // The player's own files (settings, high scores, edited levels) live in the

@@ -61,6 +61,10 @@ TEST_F(PathsTest, TheShippedFilesAreFoundBesideTheExecutableOrInItsShareFolder) 
     EXPECT_EQ(BaseFolderBeside(dir.path + "prefix/bin/"), dir.path + "prefix/bin/../share/zapbrik/") << "installed";
     MakeFolders(dir.path + "prefix/bin/Data");
     EXPECT_EQ(BaseFolderBeside(dir.path + "prefix/bin"), dir.path + "prefix/bin/") << "a build: Data/ beside it wins";
+    MakeFolders(dir.path + "usr/games");
+    MakeFolders(dir.path + "usr/share/games/zapbrik/Data");
+    EXPECT_EQ(BaseFolderBeside(dir.path + "usr/games"), dir.path + "usr/games/../share/games/zapbrik/")
+        << "installed among the games";
     WriteText(dir.path + "odd/Data", "a file, not a folder");
     EXPECT_EQ(BaseFolderBeside(dir.path + "odd"), dir.path + "odd/");
 }
