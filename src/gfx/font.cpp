@@ -74,10 +74,11 @@ int ScanGlyphs(Font& f, int rowHeight) {
     return code;
 }
 
-// How far one byte of text moves the pen: 4 below '!', 5 for a space, otherwise
-// the glyph and a one-pixel gap.
+// How far one byte of text moves the pen: 5 for a space or a control byte (which
+// has no glyph, so it moves like an empty one plus the gap), otherwise the glyph
+// and a one-pixel gap.
 int Advance(const Font& f, unsigned char c) {
-    if (c < 33) return c == ' ' ? 5 : 4;
+    if (c < 33) return 5;
     return 1 + f.glyphWidth[c];
 }
 

@@ -18,10 +18,18 @@ constexpr int kGroups = 5;
 
 bool ValidSlot(int id) { return id >= 0 && id < kSoundSlots; }
 
+// The play calls' limits are for the effects: the music plays beside them.
+int EffectVoices() {
+    int n = 0;
+    for (int i = 0; i < voiceCount; ++i) n += sounds[voices[i].soundId].group != kMusicGroup;
+    return n;
+}
+
 void StartVoice(int id, int looping, int limit) {
     AudioLock hold;
     // Without an output nobody would ever mix the voice away again.
-    if (!soundEnabled || !ValidSlot(id) || !sounds[id].data || voiceCount >= limit) return;
+    if (!soundEnabled || !ValidSlot(id) || !sounds[id].data || voiceCount >= kMaxVoices) return;
+    if (sounds[id].group != kMusicGroup && EffectVoices() >= limit) return;
     Voice& v = voices[voiceCount];
     v.soundId = id;
     v.looping = looping;
@@ -66,7 +74,8 @@ void mixBuffer(int16_t* out) {
             const SoundSample& s = sounds[v.soundId];
             if (v.position >= 0) sum += (s.data[v.position] * groupFactor[s.group]) >> 9;
             if (v.looping) {
-                v.position = v.position < s.loopEnd ? v.position + 1 : s.loopStart;
+                const int32_t loopEnd = s.loopEnd > 0 ? s.loopEnd : s.length;
+                v.position = v.position < loopEnd ? v.position + 1 : s.loopStart;
             } else if (v.position < s.length) {
                 ++v.position;
             } else {

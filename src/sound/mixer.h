@@ -7,12 +7,13 @@ constexpr int kSoundSlots = 40;
 constexpr int kMaxVoices = 40;
 constexpr int kMixRate = 22050;
 constexpr int kMixBufferSamples = 1024;
+constexpr int kMusicGroup = 1;
 
 struct SoundSample {
     int32_t group;
     int32_t length;     // last playable position
     int32_t loopStart;
-    int32_t loopEnd;
+    int32_t loopEnd;    // 0: the whole sample
     int16_t* data;      // null when nothing is loaded
 };
 

@@ -1,7 +1,7 @@
 // What a player hears from the start: a headless run through the two splash
 // screens into the menu, recorded with --audio-out and judged by its level over
-// time: silence under the logos, the intro jingle, a pause, then the menu track
-// fading in and playing on.
+// time: silence under the logos, the intro jingle, a pause, the start-up tune,
+// then the menu track fading in and playing on.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -64,12 +64,18 @@ TEST(SplashSound, JingleThenTheMenuTrackFadesIn) {
     for (size_t i = jingle; i < jingle + At(1.2) && i < levels.size(); ++i) loud += levels[i] > 100;
     EXPECT_GE(loud, At(1.0));
 
-    // It has ended before the intro fades, and the menu track comes in after it.
+    // It has ended before the intro fades; the start-up tune comes in after it
+    // and plays until it has faded out for the menu track.
     size_t jingleEnd = jingle;
     while (jingleEnd < levels.size() && levels[jingleEnd] > kQuiet) ++jingleEnd;
     EXPECT_LE(jingleEnd, jingle + At(1.6));
-    const size_t music = FirstAbove(levels, jingleEnd, kQuiet);
-    EXPECT_GE(music, jingleEnd + At(0.5));
+    const size_t tune = FirstAbove(levels, jingleEnd, kQuiet);
+    EXPECT_GE(tune, jingleEnd + At(0.5));
+    EXPECT_LE(tune, At(5.5));
+    size_t tuneEnd = tune;
+    while (tuneEnd < levels.size() && levels[tuneEnd] > kQuiet) ++tuneEnd;
+    EXPECT_GE(tuneEnd, tune + At(0.3));
+    const size_t music = FirstAbove(levels, tuneEnd, kQuiet);
     EXPECT_LE(music, At(6.5));
 
     // The track fades in over about half a second, then plays on at a steady level.

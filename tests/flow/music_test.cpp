@@ -1,5 +1,5 @@
 // The music fade: tracks change only after the current one has faded in, the
-// two slots take turns, and the old slot is freed a little after a switch.
+// two slots take turns, and the old track ends as the new one starts.
 #include "game/flow/music.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,6 @@ struct Music : MixerTest {
         musicFade = 0;
         musicVolume = 200;
         musicSlot = SoundMusicA;
-        musicSwitchDelay = 0;
     }
     void Ticks(int n, int32_t mode = ModeMainMenu) {
         for (int i = 0; i < n; ++i) MusicStep(mode);
@@ -46,13 +45,32 @@ TEST_F(Music, AWantedTrackWaitsForTheFadeInThenSwitchesSlots) {
     EXPECT_EQ(musicFade, 0);
     EXPECT_EQ(sounds[SoundMusicB].data[2], 1) << "track 0 loaded at half rate into the other slot";
     EXPECT_EQ(getVolume(1), 0);
-    EXPECT_EQ(musicSwitchDelay, 19);
-    Give(SoundMusicA, 1, {5, 5});
-    Ticks(17);
-    EXPECT_NE(sounds[SoundMusicA].data, nullptr);
-    Ticks(1);  // the delay reaches 1: the old slot is freed
-    EXPECT_EQ(sounds[SoundMusicA].data, nullptr);
-    EXPECT_NE(sounds[SoundMusicB].data, nullptr);
+}
+
+// The start-up tune is a plain sample (loop end 0) played looping in slot A
+// while the effects sound; at the switch the new track starts beside five
+// effects and the old one is gone before the music fades in again.
+TEST_F(Music, TheStartTuneLoopsAndASwitchPlaysOnlyTheNewTrackBesideFiveEffects) {
+    Give(SoundMusicA, 1, {512, 1024});
+    playSoundEx(SoundMusicA, 1);
+    std::vector<int16_t> out = Mix();
+    EXPECT_EQ(out[1], 510) << "the whole sample loops, not its first position";
+    EXPECT_EQ(out[3], 255);
+
+    Give(1, 0, {0});
+    for (int i = 0; i < 5; ++i) playSound(1);
+    EXPECT_EQ(voiceCount, 6) << "five effects beside the music";
+
+    musicShown = 0;
+    musicFade = -90;
+    Ticks(1);
+    int a = 0, b = 0;
+    for (int i = 0; i < voiceCount; ++i) {
+        a += voices[i].soundId == SoundMusicA;
+        b += voices[i].soundId == SoundMusicB;
+    }
+    EXPECT_EQ(a, 0) << "the old track ends with its fade-out";
+    EXPECT_EQ(b, 1) << "the new track plays beside five effects";
 }
 
 TEST_F(Music, TheOptionsWindowJumpsToFullVolume) {

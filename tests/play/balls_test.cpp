@@ -1,5 +1,7 @@
 // Balls in a small test-built map: paths computed by hand from the tables, the
 // paddle bounce at its centre and edges, the pit, and the ball table's guards.
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "game/play/balls.h"
@@ -39,17 +41,19 @@ TEST(TablesTest, TruncatedEntriesAndBearings) {
     EXPECT_EQ(bearing, 270);
 }
 
-TEST_F(BallsTest, NormalisingKeepsEveryComponentAtLeastEight) {
-    ASSERT_TRUE(AddBall(100, 100, 0, 512));
-    EXPECT_EQ(balls[0].speed, 3100);
-    EXPECT_EQ(balls[0].vx, 8);  // cosTable[90] is 0
-    EXPECT_EQ(balls[0].vy, 3087);
-    for (int heading = 0; heading < 360; ++heading) {
-        balls[0].vx = (1000 * cosTable[heading]) >> 8;
-        balls[0].vy = (1000 * sinTable[heading]) >> 8;
-        NormaliseBallVelocity(0);
-        EXPECT_FALSE(balls[0].vx > -8 && balls[0].vx < 8) << heading;
-        EXPECT_FALSE(balls[0].vy > -8 && balls[0].vy < 8) << heading;
+// Normalising leaves a ball served straight down or straight across 8 (of 1024
+// pixels a tick) to the side; the nudge turns it within a few ticks, so it cannot
+// shuttle for minutes between two flat walls.
+TEST_F(BallsTest, TheNudgeTurnsABallRunningStraight) {
+    const int32_t serves[2][2] = {{0, 512}, {-512, 0}};
+    for (const auto& v : serves) {
+        ballCount = 0;
+        ASSERT_TRUE(AddBall(100, 100, v[0], v[1]));
+        int32_t& side = v[0] == 0 ? balls[0].vx : balls[0].vy;
+        EXPECT_EQ(side, 8);  // the table's 0, raised to the least component
+        for (int t = 0; t < 8 && std::abs(side) <= 8; ++t) UpdateBalls();
+        EXPECT_GE(std::abs(side), 40) << "turned by at least a degree";
+        EXPECT_GE(std::abs(balls[0].vx) + std::abs(balls[0].vy), 3100);
     }
 }
 
@@ -59,12 +63,14 @@ TEST_F(BallsTest, StraightUpIntoAWallComesStraightBack) {
     ASSERT_EQ(balls[0].vy, -3088);
     for (int t = 0; t < 5; ++t) UpdateBalls();
     EXPECT_EQ(PixelY(0), 14);
+    // The nudge turned it by -2 degrees on the first tick, the first draw being 41.
+    EXPECT_EQ(balls[0].vx, (3100 * cosTable[268]) >> 8);
     EXPECT_EQ(balls[0].vy, -3088);
     UpdateBalls();  // the top probe reaches row 8
-    EXPECT_EQ(balls[0].vx, 8);
+    EXPECT_EQ(balls[0].vx, (3100 * cosTable[91]) >> 8);  // the heading of the reflection, truncated
     EXPECT_EQ(balls[0].vy, 3087);
     EXPECT_EQ(balls[0].y, 15279);
-    EXPECT_EQ(balls[0].x, 102456);
+    EXPECT_EQ(balls[0].x, 102400 + 6 * ((3100 * cosTable[268]) >> 8) - 97);  // and one step of the reflection
 }
 
 TEST_F(BallsTest, ACornerSendsTheBallBackOut) {
@@ -102,6 +108,7 @@ TEST_F(BallsTest, PaddleBounceDependsOnlyOnWhereTheBallMeetsIt) {
         paddleHalfWidth = c.halfWidth;
         paddleVelY = c.velY;
         ASSERT_TRUE(AddBall(paddleX + c.offset, 396, 0, 512));
+        balls[0].x += 512;  // mid-pixel: the nudge's turn keeps it in its column
         UpdateBalls();
         EXPECT_EQ(balls[0].speed, c.speed) << c.offset;
         EXPECT_EQ(balls[0].vx, c.vx) << c.offset;
@@ -113,6 +120,7 @@ TEST_F(BallsTest, PaddleBounceDependsOnlyOnWhereTheBallMeetsIt) {
     ballCount = 0;
     paddleHalfWidth = 20;
     ASSERT_TRUE(AddBall(paddleX + 20, 396, 0, 512));
+    balls[0].x += 512;
     UpdateBalls();
     EXPECT_GT(balls[0].vy, 0);
 }
@@ -152,7 +160,8 @@ TEST_F(BallsTest, NudgeIndexStaysInsideTheTableAfterRemovals) {
     balls[0].vx = 0;
     UpdateBalls();
     EXPECT_EQ(nudgeIndex, 0);
-    EXPECT_EQ(balls[0].vx, -2);  // (rand() & 7) - 3, the first draw being 41
+    // Turned by (rand() & 7) - 3 = -2 degrees, the first draw being 41: heading 88.
+    EXPECT_EQ(balls[0].vx, (3100 * cosTable[88]) >> 8);
     for (int t = 0; t < 30; ++t) {
         UpdateBalls();
         EXPECT_LT(nudgeIndex, ballCount);
@@ -215,8 +224,8 @@ TEST_F(BallsTest, HomingPullsTowardEveryDestructibleBlockWithEachTermRoundedDown
         ASSERT_EQ(balls[0].y, start.y + start.vy);
         ExpectHomingPull(0, start.vx, start.vy, c);
     }
-    // Blocks mirrored about a ball almost at rest: the offsets cancel and only
-    // the rounding of each term is left, which then sets the heading.
+    // Blocks mirrored about a ball almost at rest (just beyond the nudge's reach):
+    // the offsets cancel and the rounding of each term is left, which then turns it.
     levelBlockCount = 0;
     for (int d : {7, 9, 12, 15, 21, 26}) {
         PlaceBlock(160 + d - 3, 250 + d + 5 - 2, wide);
@@ -225,11 +234,11 @@ TEST_F(BallsTest, HomingPullsTowardEveryDestructibleBlockWithEachTermRoundedDown
     for (int c : {1, 2, 3, 5}) {
         ballCount = 0;
         ASSERT_TRUE(AddBall(160, 250, 0, 0));
-        balls[0].vx = 5;
-        balls[0].vy = 3;
+        balls[0].vx = 9;
+        balls[0].vy = 9;
         powerUpCount[PowerHoming] = static_cast<int16_t>(c);
         UpdateBalls();
-        ExpectHomingPull(0, 5, 3, c);
+        ExpectHomingPull(0, 9, 9, c);
     }
 }
 

@@ -37,6 +37,22 @@ TEST(InputTranslation, KeysBecomeVirtualKeysAndCharacters) {
     EXPECT_EQ(Key(SDLK_SEMICOLON, SDL_KEYDOWN, KMOD_SHIFT).character, ':');
 }
 
+// Alt, its combinations and F10 are the window system's: Alt+Tab does not wake a
+// screen that waits for any key, and Alt cannot be bound as a control.
+TEST(InputTranslation, AltCombinationsAndF10StayWithTheWindowSystem) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    GameInputEvent out{};
+    for (SDL_Keycode key : {SDLK_LALT, SDLK_RALT, SDLK_F10}) {
+        e.key.keysym.sym = key;
+        EXPECT_FALSE(TranslateSdlEvent(e, 0, 0, out)) << key;
+    }
+    e.key.keysym.sym = SDLK_TAB;
+    EXPECT_FALSE(TranslateSdlEvent(e, KMOD_LALT, 0, out));
+    e.type = SDL_KEYUP;  // a key let go under Alt is still let go
+    EXPECT_TRUE(TranslateSdlEvent(e, KMOD_LALT, 0, out));
+}
+
 TEST(InputTranslation, PointerIsLimitedToGamePixels) {
     SDL_Event e{};
     e.type = SDL_MOUSEMOTION;

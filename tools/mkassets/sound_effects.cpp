@@ -18,7 +18,12 @@
 namespace {
 
 constexpr double kFull = 22050, kHalf = 11025;
-constexpr float kEffectPeak = 15000;  // under 16384, so five loud effects and the music do not wrap the mix
+// Effects peak near full scale; at the default effects volume the mixer plays
+// them 12 dB down, and its sum saturates where several loud ones meet.
+constexpr float kEffectPeak = 32000;
+// How far an effect is driven into the limiter, so that it holds its own
+// beside the music.
+constexpr float kEffectDrive = 1.6f;  // about 4 dB
 
 Signal Blank(double seconds, double rate) { return Signal(static_cast<size_t>(seconds * rate), 0.0f); }
 
@@ -292,7 +297,8 @@ struct Effect {
 };
 
 // Band-limit (below 0.43 of the rate, so nothing near the top folds or hisses),
-// high-pass against DC, soft edges that start and end on 0, then the level.
+// high-pass against DC, soft edges that start and end on 0, then the level,
+// driven into the limiter.
 void Finish(Signal& s, double rate, float peak) {
     Biquad hp, lp;
     hp.highPass(30, 0.7, rate);
@@ -306,7 +312,8 @@ void Finish(Signal& s, double rate, float peak) {
     FadeIn(s, 0.001, rate);
     FadeOut(s, 0.002, rate);
     float p = PeakOf(s);
-    if (p > 0) Scale(s, peak / p);
+    if (p > 0) Scale(s, kEffectDrive * peak / p);
+    LimitPeaks(s, peak, rate, false);
 }
 
 }  // namespace

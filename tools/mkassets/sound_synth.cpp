@@ -163,6 +163,39 @@ void Scale(Signal& s, float gain) {
     for (float& v : s) v *= gain;
 }
 
+void EvenOut(Signal& s, float level, double ratio, double rate) {
+    const size_t n = s.size(), w = std::max<size_t>(1, static_cast<size_t>(0.05 * rate));
+    if (n == 0) return;
+    auto square = [&](size_t i) { return static_cast<double>(s[i % n]) * s[i % n]; };
+    // The window of sample i is i - w/2 .. i - w/2 + w - 1, round the loop.
+    const size_t back = n * (w / n + 1) - w / 2;  // adds to i to step back w/2 without wrapping below 0
+    double sum = 0;
+    for (size_t k = 0; k < w; ++k) sum += square(back + k);
+    std::vector<double> gain(n);
+    for (size_t i = 0; i < n; ++i) {
+        const double env = std::sqrt(std::max(0.0, sum) / static_cast<double>(w));
+        gain[i] = env > level ? std::pow(level / env, 1 - 1 / ratio) : 1;
+        sum += square(i + back + w) - square(i + back);
+    }
+    // Eased forward and then backward, each over two laps so the seam matches.
+    const double a = 1 - std::exp(-1 / (0.1 * rate));
+    std::vector<double> forward(n);
+    double g = 1;
+    for (int lap = 0; lap < 2; ++lap)
+        for (size_t i = 0; i < n; ++i) forward[i] = g += (gain[i] - g) * a;
+    for (int lap = 0; lap < 2; ++lap)
+        for (size_t i = n; i-- > 0;) gain[i] = g += (forward[i] - g) * a;
+    for (size_t i = 0; i < n; ++i) s[i] *= static_cast<float>(gain[i]);
+}
+
+void SoftClip(Signal& s, float ceiling) {
+    const float knee = ceiling / 2;
+    for (float& v : s) {
+        const float over = std::fabs(v) - knee;
+        if (over > 0) v = std::copysign(knee + knee * std::tanh(over / knee), v);
+    }
+}
+
 void LimitPeaks(Signal& s, float ceiling, double rate, bool circular) {
     // The gain each sample needs; its minimum over +-w; a slow recovery after each
     // reduction; then a moving average over +-w/2. Every averaged value is at most
@@ -193,9 +226,11 @@ void LimitPeaks(Signal& s, float ceiling, double rate, bool circular) {
     std::vector<double> prefix(n + 2 * h + 1, 0);
     for (size_t k = 0; k < n + 2 * h; ++k) {
         long i = static_cast<long>(k) - static_cast<long>(h);
+        // Beyond the ends of a one-shot sound the gain is held at its end value:
+        // a 1 there would lift a loud start or end over the ceiling.
         double v = i >= 0 && i < static_cast<long>(n) ? held[static_cast<size_t>(i)]
                    : circular ? held[static_cast<size_t>((i + static_cast<long>(n)) % static_cast<long>(n))]
-                              : 1.0;
+                              : held[i < 0 ? 0 : n - 1];
         prefix[k + 1] = prefix[k] + v;
     }
     for (size_t i = 0; i < n; ++i) s[i] *= static_cast<float>((prefix[i + 2 * h + 1] - prefix[i]) / static_cast<double>(2 * h + 1));

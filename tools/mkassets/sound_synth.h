@@ -55,6 +55,12 @@ void FadeIn(Signal& s, double seconds, double rate);
 float PeakOf(const Signal& s);
 double RmsOf(const Signal& s);
 void Scale(Signal& s, float gain);
+// A compressor for a loop: where the level over 50 ms rises above level, it is
+// turned down to a 1/ratio share of the rise, the gain eased over about 0.1 s.
+void EvenOut(Signal& s, float level, double ratio, double rate);
+// Rounds off what rises above half the ceiling so that nothing reaches it;
+// below that the signal is left as it is.
+void SoftClip(Signal& s, float ceiling);
 // Smooth gain reduction that keeps |s| below ceiling; treats s as a loop when
 // circular is set, so a looping track keeps its seam.
 void LimitPeaks(Signal& s, float ceiling, double rate, bool circular);

@@ -15,7 +15,6 @@ uint32_t VirtualKeyFromSdl(SDL_Keycode key) {
         case SDLK_RETURN: case SDLK_KP_ENTER: return 0x0D;
         case SDLK_LSHIFT: case SDLK_RSHIFT: return 0x10;
         case SDLK_LCTRL: case SDLK_RCTRL: return 0x11;
-        case SDLK_LALT: case SDLK_RALT: return 0x12;
         case SDLK_PAUSE: return 0x13;
         case SDLK_CAPSLOCK: return 0x14;
         case SDLK_ESCAPE: return 0x1B;
@@ -87,7 +86,12 @@ bool TranslateSdlEvent(const SDL_Event& event, uint32_t modifiers, uint32_t mous
     switch (event.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
-            uint32_t vk = VirtualKeyFromSdl(event.key.keysym.sym);
+            // Alt and its combinations, and F10, are the window system's keys (Alt+Tab,
+            // the window menu): the game never sees them pressed. A key let go while
+            // Alt is held still reaches it, so that nothing stays held down.
+            const SDL_Keycode key = event.key.keysym.sym;
+            if (key == SDLK_F10 || (event.type == SDL_KEYDOWN && (modifiers & KMOD_ALT))) return false;
+            uint32_t vk = VirtualKeyFromSdl(key);
             if (vk == 0) return false;
             bool shift = (modifiers & KMOD_SHIFT) != 0;
             bool caps = (modifiers & KMOD_CAPS) != 0;

@@ -4,8 +4,6 @@
 #include "sound/mixer.h"
 #include "sound/samples.h"
 
-int32_t musicSwitchDelay;
-
 void ApplyMusicVolume() { setVolume(1, musicFade < 1 ? 0 : musicVolume * musicFade / 255); }
 
 void MusicStep(int32_t mode) {
@@ -21,9 +19,11 @@ void MusicStep(int32_t mode) {
         musicFade -= 10;
         ApplyMusicVolume();
         if (musicFade < -100) musicFade = -100;
-        if (musicFade < -99 && musicSwitchDelay == 0) {
+        if (musicFade < -99) {
+            // The old track has faded out: it ends here, before the new one fades
+            // in on the same volume.
+            unloadSound(musicSlot);
             musicSlot = musicSlot == SoundMusicA ? SoundMusicB : SoundMusicA;
-            musicSwitchDelay = 20;
             // "No track" has nothing to load: the fade simply ends in silence.
             if (musicShown >= 0 && musicShown < kMusicTracks) {
                 loadSoundHalfRate(musicTrackNames[musicShown], musicSlot, 1);
@@ -33,9 +33,5 @@ void MusicStep(int32_t mode) {
             musicPlaying = musicShown;
             musicFade = 0;
         }
-    }
-    if (musicSwitchDelay > 0) {
-        musicSwitchDelay -= 1;
-        if (musicSwitchDelay == 1) unloadSound(musicSlot == SoundMusicA ? SoundMusicB : SoundMusicA);
     }
 }

@@ -26,6 +26,8 @@ const int8_t probeDY[8] = {-3, -2, 0, 2, 3, 2, 0, -2};
 namespace {
 // Balls leave the field past this column: the screen's width, not the playfield's.
 constexpr int kRightExit = 640;
+// Normalising leaves no velocity component smaller than this in magnitude.
+constexpr int32_t kLeastComponent = 8;
 
 inline int32_t PixelOf(int32_t fixed) { return fixed >> 10; }
 
@@ -38,6 +40,16 @@ bool ProbesFree(int32_t bx, int32_t by) {
 void SetVelocityFromHeading(Ball& b, int heading) {
     b.vx = (b.speed * cosTable[heading]) >> 8;
     b.vy = (b.speed * sinTable[heading]) >> 8;
+}
+
+// The ball's speed along heading, with no component left smaller than
+// kLeastComponent in magnitude.
+void SetNormalVelocity(Ball& b, int heading) {
+    SetVelocityFromHeading(b, heading);
+    if (b.vx >= 0 && b.vx < kLeastComponent) b.vx = kLeastComponent;
+    else if (b.vx >= -kLeastComponent && b.vx < 0) b.vx = -kLeastComponent;
+    if (b.vy >= 0 && b.vy < kLeastComponent) b.vy = kLeastComponent;
+    else if (b.vy >= -kLeastComponent && b.vy < 0) b.vy = -kLeastComponent;
 }
 
 void PaddleBounce(int i) {
@@ -215,14 +227,7 @@ void RemoveBall(int i) {
 
 void NormaliseBallVelocity(int i) { NormaliseBallVelocity(balls[i]); }
 
-void NormaliseBallVelocity(Ball& b) {
-    SetVelocityFromHeading(b, HeadingOf(b.vx, b.vy));
-    // No component is left smaller than 8 in magnitude.
-    if (b.vx >= 0 && b.vx <= 7) b.vx = 8;
-    else if (b.vx >= -8 && b.vx < 0) b.vx = -8;
-    if (b.vy >= 0 && b.vy <= 7) b.vy = 8;
-    else if (b.vy >= -8 && b.vy < 0) b.vy = -8;
-}
+void NormaliseBallVelocity(Ball& b) { SetNormalVelocity(b, HeadingOf(b.vx, b.vy)); }
 
 void SetBallAngle(int i, int heading) { SetBallAngle(balls[i], heading); }
 
@@ -300,12 +305,15 @@ bool AdvanceBall(Ball& b) {
 }
 
 void UpdateBalls() {
-    // Round-robin nudge: frees balls that run exactly straight.
+    // Round-robin nudge: a ball running straight up and down or across (a
+    // component no bigger than normalising leaves) is turned by -3 to 4 degrees,
+    // so that it does not shuttle between two flat walls. A turn of 0 is tried
+    // again at the ball's next turn of the nudge.
     if (++nudgeIndex >= ballCount) nudgeIndex = 0;
     if (ballCount > 0) {
         Ball& b = balls[nudgeIndex];
-        if (b.vx == 0) b.vx = (Rand() & 7) - 3;
-        if (b.vy == 0) b.vy = (Rand() & 7) - 3;
+        if (std::abs(b.vx) <= kLeastComponent || std::abs(b.vy) <= kLeastComponent)
+            SetNormalVelocity(b, WrapAngle(HeadingOf(b.vx, b.vy) + (Rand() & 7) - 3));
     }
     homingPullStale = true;
     // A removed ball's slot is taken by the last ball, which is then moved in
