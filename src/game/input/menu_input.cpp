@@ -1,6 +1,7 @@
 // Input of the splash screens, the main menu, the high-score table and the exit
 // picture.
 #include "game/flow/game_state.h"
+#include "game/flow/kept_game.h"
 #include "game/flow/main_menu.h"
 #include "game/input/input_modes.h"
 #include "game/play/blocks.h"
@@ -11,6 +12,7 @@ namespace {
 bool IsKeyReleaseOrClick(uint32_t message) { return message == MsgKeyUp || message == MsgLeftUp; }
 
 void Resume() {
+    ResumeKeptGame();
     ComposePlayfield();
     currentMode = ModePlay;
 }
