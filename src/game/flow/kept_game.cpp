@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/hints.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/flow/play_screen.h"
 #include "game/flow/screen_text.h"
 #include "game/flow/settings.h"
@@ -12,8 +12,9 @@
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
-#include "shell/display.h"
-#include "shell/events.h"
+#include "gfx/display.h"
+#include "shell/input.h"
+#include "shell/platform.h"
 
 int32_t menuGlow[6];
 
