@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -82,7 +83,9 @@ bool OpenLogFile(const std::string& path) {
     if (fd < 0) return false;
     struct stat info;
     const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if ((regular && (flock(fd, LOCK_EX | LOCK_NB) != 0 || ftruncate(fd, 0) != 0)) || !(logFile = fdopen(fd, "w"))) {
+    // A file system without locks (errors other than "held") does not stop the log.
+    const bool held = regular && flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (held || (regular && ftruncate(fd, 0) != 0) || !(logFile = fdopen(fd, "w"))) {
         close(fd);
         return false;
     }
