@@ -1,6 +1,8 @@
 // High-score files: any bytes give a table whose rows rank, show and take a new
 // score without reading or writing past the table.
 #include <cstring>
+#include <filesystem>
+#include <string>
 
 #include "fuzz_support.h"
 #include "game/flow/high_score_table.h"
@@ -8,6 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzUseTempFolder();
+    // Each input starts without the damaged tables earlier inputs left aside.
+    for (const auto& entry : std::filesystem::directory_iterator(PlayerFolder()))
+        if (entry.path().filename().string().find(".damaged") != std::string::npos) std::filesystem::remove(entry);
     FuzzWriteFile(PlayerFileForWriting(HighScoreFileName(2)), data, size);
     LoadHighScores(2);
     for (int row = 0; row < kHighScoreRows; ++row) {

@@ -1,6 +1,7 @@
 #include "app/loop.h"
 
 #include <algorithm>
+#include <csignal>
 
 #include "game/game_state.h"
 #include "app/modes.h"
@@ -18,6 +19,16 @@ int64_t tickInterval = 0;
 int64_t frameInterval = 0;
 int64_t lastTickTime = 0;
 int64_t lastDrawTime = 0;
+
+namespace {
+volatile std::sig_atomic_t endSignalled = 0;
+void NoteEndSignal(int) { endSignalled = 1; }
+}  // namespace
+
+void CatchEndSignals() {
+    std::signal(SIGTERM, NoteEndSignal);
+    std::signal(SIGHUP, NoteEndSignal);
+}
 
 bool PresentsRegions(int32_t mode) {
     switch (mode) {
@@ -96,6 +107,7 @@ void RunLoopPass(const LoopRoutines& routines) {
 void RunMainLoop(const LoopRoutines& routines) {
     while (!quitRequested) {
         RunLoopPass(routines);
+        if (endSignalled) quitRequested = 1;
         if (quitRequested) break;
         // Rest until the next update or frame is due instead of spinning.
         platform.waitUntil(std::min(lastTickTime + tickInterval, lastDrawTime + frameInterval) + 1);

@@ -26,7 +26,11 @@ const LoopRoutines& GameLoopRoutines();
 // Reads the counter frequency and starts both clocks; false when there is no counter.
 bool StartLoopTiming();
 void RunLoopPass(const LoopRoutines& routines);
-// Runs passes until quitRequested, resting between them, then leaves the current mode.
+// From now on a logout or a polite kill (SIGHUP, SIGTERM) ends the loop as
+// closing the window does, so the program can finish its work.
+void CatchEndSignals();
+// Runs passes until quitRequested (or an end signal), resting between them, then
+// leaves the current mode.
 void RunMainLoop(const LoopRoutines& routines);
 
 // The play screens present only the playfield and the score panel.

@@ -6,6 +6,7 @@
 #include "game/input/input_modes.h"
 #include "game/flow/music.h"
 #include "game/flow/screen_text.h"
+#include "game/play/paddle.h"
 #include "gfx/blit.h"
 
 const ModeRoutines* FindModeRoutines(int32_t mode) {
@@ -24,12 +25,22 @@ bool IsPanelMode(int32_t mode) {
     }
 }
 
+namespace {
+// Play and the information page set the steering flags from key presses; the
+// releases that come while another screen is shown never reach them.
+void ReleaseSteeringOfMode(int32_t mode) {
+    if (mode == ModePlay || mode == ModeInfoPage) ReleaseSteering();
+}
+}  // namespace
+
 void EnterMode(int32_t mode) {
+    ReleaseSteeringOfMode(mode);
     const ModeRoutines* m = FindModeRoutines(mode);
     if (m && m->enter) m->enter();
 }
 
 void LeaveMode(int32_t mode) {
+    ReleaseSteeringOfMode(mode);
     const ModeRoutines* m = FindModeRoutines(mode);
     if (m && m->leave) m->leave();
 }

@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "game/game_state.h"
+#include "game/flow/kept_game.h"
+#include "game/flow/settings.h"
 #include "app/autoplay.h"
 #include "app/load_assets.h"
 #include "gfx/assets.h"
@@ -155,11 +157,21 @@ int RunGame(const LaunchOptions& options) {
 
     currentMode = ModeMainMenu;
     loadAssets();
+    // Runs that convert levels or play one level alone leave the player's files be.
+    const bool game = !options.convertLevels && options.level == 0;
+    if (game) RestoreKeptGame();
     if (options.convertLevels) currentMode = ModeConvertLevels;
     autoplayEnabled = options.autoplay ? 1 : 0;
     if (options.level != 0) StartLevelRun(options.level, options.difficulty, options.unlimitedLives);
 
+    CatchEndSignals();
     RunMainLoop(options.fps ? StartFpsReadout(GameLoopRoutines()) : GameLoopRoutines());
+    // However the program ended, the levels opened, the settings chosen and the
+    // game in progress are kept.
+    if (game) {
+        KeepSettings();
+        KeepGameInProgress();
+    }
     if (options.level != 0) std::printf("%s\n", LevelRunReport().c_str());
     releaseAssets();
     if (audioFile) FinishAudioFile();

@@ -55,3 +55,17 @@ bool WriteFileAtomically(const std::string& path, const void* data, size_t size)
     }
     return SyncFolder(FolderOf(path));
 }
+
+std::string MoveAside(const std::string& path, const std::string& suffix) {
+    for (int n = 1; n < 1000; ++n) {
+        const std::string aside = path + suffix + (n == 1 ? "" : "." + std::to_string(n));
+        // A link is never made over an existing file, unlike a rename.
+        if (link(path.c_str(), aside.c_str()) == 0) {
+            if (unlink(path.c_str()) == 0) return aside;
+            unlink(aside.c_str());
+            return "";
+        }
+        if (errno != EEXIST) return "";
+    }
+    return "";
+}

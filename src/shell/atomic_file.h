@@ -7,3 +7,8 @@
 
 // True when the new contents are in place; on false the old file is untouched.
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
+
+// Renames a file that cannot be used to path + suffix (path + suffix + ".2",
+// ".3" ... when that name is taken), so that it is kept for the player rather
+// than overwritten. The new name, or "" when the file could not be moved.
+std::string MoveAside(const std::string& path, const std::string& suffix);

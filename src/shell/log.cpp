@@ -1,5 +1,11 @@
 #include "shell/log.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -70,8 +76,20 @@ std::string StrFormat(const char* format, ...) {
 bool OpenLogFile(const std::string& path) {
     std::lock_guard<std::mutex> hold(logMutex);
     if (logFile) std::fclose(logFile);
-    logFile = std::fopen(path.c_str(), "w");
-    return logFile != nullptr;
+    logFile = nullptr;
+    // The file is emptied only once this copy holds the lock on it: another copy
+    // still writing there keeps its log whole.
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    struct stat info;
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    // A file system without locks (errors other than "held") does not stop the log.
+    const bool held = regular && flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (held || (regular && ftruncate(fd, 0) != 0) || !(logFile = fdopen(fd, "w"))) {
+        close(fd);
+        return false;
+    }
+    return true;
 }
 
 void SetLogEcho(bool echo) {

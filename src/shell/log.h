@@ -22,7 +22,8 @@ void LogMessageColour(int level, const std::string& text, int colour);
 std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Everything logged is also appended to this file (opened by the shell) and,
-// when echo is on, written to stderr.
+// when echo is on, written to stderr. The file is emptied and locked for this
+// copy; false, and no log file, while another copy holds it.
 bool OpenLogFile(const std::string& path);
 void SetLogEcho(bool echo);
 void ResetConsole();

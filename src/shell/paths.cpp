@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 
 #include "shell/log.h"
 
@@ -20,11 +21,35 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
+std::string Home() {
+    const char* home = std::getenv("HOME");
+    return home && *home ? home : ".";
+}
+
+// A folder from the environment when it is an absolute path, else "".
+std::string EnvFolder(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value == '/' ? WithSlash(value) : "";
+}
+
 // An XDG folder from the environment, else the given folder under $HOME.
 std::string XdgFolder(const char* variable, const char* fallback) {
-    if (const char* value = std::getenv(variable); value && *value == '/') return WithSlash(value);
-    const char* home = std::getenv("HOME");
-    return WithSlash(std::string(home && *home ? home : ".") + "/" + fallback);
+    const std::string folder = EnvFolder(variable);
+    return folder.empty() ? WithSlash(Home() + "/" + fallback) : folder;
+}
+
+// A folder the desktop names in the user's user-dirs.dirs, as a line
+// NAME="$HOME/folder" or NAME="/folder"; "" when it names none.
+std::string UserDirsFolder(const std::string& name) {
+    std::ifstream file(XdgFolder("XDG_CONFIG_HOME", ".config") + "user-dirs.dirs");
+    const std::string start = name + "=\"";
+    for (std::string line; std::getline(file, line);) {
+        if (!line.starts_with(start) || line.size() < start.size() + 2 || line.back() != '"') continue;
+        std::string value = line.substr(start.size(), line.size() - start.size() - 1);
+        if (value.starts_with("$HOME/")) value = Home() + value.substr(5);
+        if (value.starts_with("/")) return WithSlash(value);
+    }
+    return "";
 }
 }  // namespace
 
@@ -69,7 +94,10 @@ std::string PlayerFileForWriting(const std::string& name) {
 
 std::string ScreenshotFolder() {
     if (!screenshotOverride.empty()) return screenshotOverride;
-    return XdgFolder("XDG_PICTURES_DIR", "Pictures") + "Zapbrik/";
+    std::string pictures = EnvFolder("XDG_PICTURES_DIR");
+    if (pictures.empty()) pictures = UserDirsFolder("XDG_PICTURES_DIR");
+    if (pictures.empty()) pictures = WithSlash(Home() + "/Pictures");
+    return pictures + "Zapbrik/";
 }
 
 std::string LogFilePath() { return XdgFolder("XDG_STATE_HOME", ".local/state") + "zapbrik/zapbrik.log"; }

@@ -25,7 +25,8 @@ std::string PlayerFileForReading(const std::string& name);
 // is logged when it cannot be made (the save then fails as any failed save does).
 std::string PlayerFileForWriting(const std::string& name);
 
-// Screenshots: $XDG_PICTURES_DIR/Zapbrik/, else ~/Pictures/Zapbrik/.
+// Screenshots: $XDG_PICTURES_DIR/Zapbrik/, else the pictures folder named in
+// $XDG_CONFIG_HOME/user-dirs.dirs (~/.config/ without it), else ~/Pictures/Zapbrik/.
 std::string ScreenshotFolder();
 // The debug log file: $XDG_STATE_HOME/zapbrik/zapbrik.log, else ~/.local/state/zapbrik/zapbrik.log.
 std::string LogFilePath();

@@ -17,7 +17,7 @@ void ShareFolder(const std::string& from, const std::string& to, bool copy) {
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(from, ignored)) {
         const std::string name = entry.path().filename().string();
-        if (name == "settings.dat" || name.rfind("Zapbrik", 0) == 0) continue;
+        if (name == "settings.dat" || name == "resume.dat" || name.rfind("Zapbrik", 0) == 0) continue;
         if (copy)
             std::filesystem::copy_file(entry.path(), to + name, ignored);
         else

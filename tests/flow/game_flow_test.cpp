@@ -3,6 +3,10 @@
 // last level.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <filesystem>
+
 #include "flow_run.h"
 
 namespace {
@@ -63,6 +67,52 @@ TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
     EXPECT_EQ(run.Value("table", "mode"), 50);
     EXPECT_EQ(run.Value("table", "high_score_rank"), 0);
     EXPECT_EQ(ReadText(run.data + "Zapbrik1.dat"), "ann9...............2" + std::string(480, '.'));
+}
+
+TEST_F(GameFlow, AKeyReleasedInTheMenuLeavesThePaddleStillAfterResume) {
+    const int t = kMenuReadyTick;
+    Click(t, 300, MenuItemScreenY(1));
+    Click(t + 10, 30, 137);
+    At(t + 40, "key down 0x25");
+    At(t + 45, "key up 0x1B");
+    At(t + 50, "key up 0x25");  // released while the menu is shown
+    Click(t + 55, 300, 68);
+    At(t + 60, "dump resumed");
+    At(t + 90, "dump later");
+    At(t + 91, "quit");
+    ASSERT_EQ(run.Run(s), 0);
+    EXPECT_EQ(run.Value("later", "mode"), 110);
+    EXPECT_EQ(run.Value("later", "paddle_x"), run.Value("resumed", "paddle_x"));
+}
+
+// The levels opened since the menu was last shown are kept when the program
+// ends in play: by closing the window, and by a logout's SIGTERM.
+TEST_F(GameFlow, SettingsAreSavedWhenTheProgramEndsDuringPlay) {
+    WriteFile(run.data + "level0.dat", {105, 0, 74, 1, 1, 120, 15, 0, 0, 0, 0, 0});  // clears at once
+    const int t = kMenuReadyTick;
+    Click(t, 300, MenuItemScreenY(1));
+    Click(t + 10, 30, 137);
+    At(t + 400, "dump second_level");
+    std::string script;  // for the second run, which only a signal ends
+    for (const std::string& line : s) script += line + "\n";
+    At(t + 401, "quit");
+    ASSERT_EQ(run.Run(s), 0);
+    ASSERT_EQ(run.Value("second_level", "level"), 1);
+    EXPECT_EQ(ReadFile(run.data + "settings.dat").at(36 + 4 * 1), 1) << "closed";
+
+    std::filesystem::remove(run.data + "settings.dat");
+    std::filesystem::remove(run.data + "resume.dat");  // the game is started anew
+    const std::string dump = run.dir.path + "second_level";
+    std::filesystem::remove(dump);
+    script.replace(script.find("second_level"), 12, dump);
+    WriteText(run.dir.path + "term.txt", script);
+    const std::string game = std::string(ZAPBRIK_BINARY) + " --headless --ticks 4000000000 --script " +
+                             run.dir.path + "term.txt --data " + run.dir.path;
+    const int status = std::system(("sh -c '" + game + " & pid=$!; while [ ! -f " + dump +
+                                    " ] && kill -0 $pid; do sleep 0.05; done; kill -TERM $pid; wait $pid'").c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(run.data + "settings.dat").at(36 + 4 * 1), 1) << "SIGTERM";
 }
 
 TEST_F(GameFlow, CompletingTheLastLevelEndsTheGame) {

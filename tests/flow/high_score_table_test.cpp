@@ -73,16 +73,25 @@ TEST_F(HighScores, LongNamesAndLargeOrNegativeScoresStayInsideTheRow) {
     EXPECT_EQ(HighScoreRowScore(1), -100);
 }
 
-TEST_F(HighScores, BadFilesGiveAnEmptyTable) {
+TEST_F(HighScores, TrailingLineEndsAreKeptAndBadFilesAreMovedAsideWhole) {
     std::string path = dir.path + "Data/Zapbrik1.dat";
     std::string good = "ANN.............1234" + std::string(480, '.');
-    for (const std::string& bad : {good.substr(0, 499), good + ".", std::string(""),
-                                   "ANN.............12x4" + std::string(480, '.'),
-                                   std::string("AN\0..............123", 20) + std::string(480, '.')}) {
-        WriteText(path, bad);
+    for (const std::string& edited : {good + "\n", good + "\r\n \t\n"}) {
+        WriteText(path, edited);
         LoadHighScores(1);
-        EXPECT_EQ(std::string(highScoreTable, 504), std::string(504, '.')) << bad.size();
+        EXPECT_EQ(Row(0), "ANN.............1234");
+    }
+    const std::vector<std::string> bad = {good.substr(0, 499), good + ".", good + "\nX", std::string(""),
+                                          "ANN.............12x4" + std::string(480, '.'),
+                                          std::string("AN\0..............123", 20) + std::string(480, '.')};
+    for (size_t i = 0; i < bad.size(); ++i) {
+        WriteText(path, bad[i]);
+        LoadHighScores(1);
+        EXPECT_EQ(std::string(highScoreTable, 504), std::string(504, '.')) << i;
         EXPECT_EQ(HighScoreRank(1, 1), 0);
+        // Each damaged file is kept under its own name; none is written over.
+        EXPECT_EQ(ReadText(path + ".damaged" + (i == 0 ? "" : "." + std::to_string(i + 1))), bad[i]) << i;
+        EXPECT_EQ(ReadText(path), std::string(500, '.'));
     }
 }
 

@@ -25,8 +25,11 @@ TEST_F(Options, VolumeSlidersHintsAndDifficulty) {
     At(t + 1, "mouse down left " + std::to_string(kWinX + 11 + 50) + " " + std::to_string(kWinY + 80));
     At(t + 2, "mouse move " + std::to_string(kWinX + 11 + 60) + " " + std::to_string(kWinY + 80));  // a drag
     At(t + 3, "mouse up left " + std::to_string(kWinX + 11 + 60) + " " + std::to_string(kWinY + 80));
-    At(t + 5, "mouse down left " + std::to_string(kWinX + 11 + 40) + " " + std::to_string(kWinY + 110));
-    At(t + 6, "mouse up left " + std::to_string(kWinX + 11 + 40) + " " + std::to_string(kWinY + 110));
+    // Music track: rows 103..120. A press far past the right end gives full volume, not more.
+    At(t + 4, "mouse down left " + std::to_string(kWinX + 11 + 300) + " " + std::to_string(kWinY + 110));
+    At(t + 5, "dump loudest");
+    At(t + 6, "mouse move " + std::to_string(kWinX + 11 + 40) + " " + std::to_string(kWinY + 110));
+    At(t + 7, "mouse up left " + std::to_string(kWinX + 11 + 40) + " " + std::to_string(kWinY + 110));
     At(t + 8, "dump volumes");
     Add(ClickAt(t + 10, kWinX + 50, kWinY + 36));  // hints
     Add(ClickAt(t + 15, kWinX + 50, kWinY + 130));  // difficulty
@@ -37,6 +40,7 @@ TEST_F(Options, VolumeSlidersHintsAndDifficulty) {
     At(t + 35, "dump closed");
     At(t + 36, "quit");
     ASSERT_EQ(run.Run(s), 0);
+    EXPECT_EQ(run.Value("loudest", "music_volume"), 255);
     EXPECT_EQ(run.Value("volumes", "effects_volume"), 120);
     EXPECT_EQ(run.Value("volumes", "music_volume"), 80);
     EXPECT_EQ(run.Value("changed", "hints_enabled"), 0);

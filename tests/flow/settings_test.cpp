@@ -51,7 +51,8 @@ TEST_F(SettingsTest, SaveWritesTheLittleEndianRecordAndLoadRestoresIt) {
     difficulty = 3;
     hintsEnabled = 0;
     setVolume(0, 100);
-    setVolume(1, 17);
+    musicVolume = 17;
+    setVolume(1, 3);  // mid-fade: the chosen volume is what is kept
     levelProgress[0][0] = 1;
     levelProgress[2][57] = 1;
     levelProgress[3][99] = -2;

@@ -12,6 +12,7 @@
 #include "app/events.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
+#include "sound/mixer.h"
 #include "test_support.h"
 
 namespace {
@@ -84,7 +85,7 @@ TEST_F(EditorTest, DraggingAPaletteShapePaintsATrailOfNonOverlappingCopies) {
     EXPECT_EQ(currentMode, ModeLevelEditor);
 }
 
-TEST_F(EditorTest, APlacementOverSceneryOrABlockIsRefusedAndOverhangOnlyRightAndBelow) {
+TEST_F(EditorTest, APlacementOverSceneryOrABlockIsRefusedAndOverhangOnlyRight) {
     PaintMap(100, 100, 10, 10, kSandGreen);
     PlaceBlock(200, 200, small);
     TakeSmallShape();
@@ -95,15 +96,43 @@ TEST_F(EditorTest, APlacementOverSceneryOrABlockIsRefusedAndOverhangOnlyRightAnd
     EXPECT_EQ(levelBlockCount, 2);
 
     PaintAt(320, 50);  // sticks out 10 pixels on the right
-    PaintAt(50, 435);  // sticks out 5 pixels below
-    ASSERT_EQ(levelBlockCount, 4);
+    ASSERT_EQ(levelBlockCount, 3);
     EXPECT_EQ(levelBlocks[2].x, 320);
-    EXPECT_EQ(levelBlocks[3].y, 435);
 
     PaintAt(-1, 50);  // would need a negative position
     PaintAt(50, -3);
-    EXPECT_EQ(levelBlockCount, 4);
+    EXPECT_EQ(levelBlockCount, 3);
     EXPECT_EQ(editorKind, small) << "a refused shape stays in hand";
+}
+
+// Blocks that loading would drop, or that lie where no ball goes, are refused
+// with a sound: once for each press, not on every move of a drag.
+TEST_F(EditorTest, APlacementLoadingWouldDropOrNoBallReachesIsRefusedWithASound) {
+    PaintMap(100, 200, 40, 10, kSandGreen);
+    PlaceBlock(200, 100, small);
+    int16_t* sample = new int16_t[2]{0, 0};
+    replaceSound(SoundDoh, SoundSample{0, 1, 0, 0, sample});
+    soundEnabled = 1;
+    voiceCount = 0;
+    TakeSmallShape();
+    PaintAt(100, 155);  // 35 rows above the sand
+    PaintAt(50, 381);   // deeper than loading keeps
+    PaintAt(330, 50);   // wholly right of the field
+    Press(ScreenX(340), ScreenY(60));
+    for (int x = 341; x < 500; ++x) MoveTo(ScreenX(x), ScreenY(60));
+    Release();
+    EXPECT_EQ(levelBlockCount, 1);
+    EXPECT_EQ(voiceCount, 4);
+    for (int i = 0; i < voiceCount; ++i) EXPECT_EQ(voices[i].soundId, SoundDoh);
+
+    PaintAt(100, 145);  // 45 rows above the sand
+    PaintAt(50, 380);
+    PaintAt(200, 85);  // a block below is no scenery
+    EXPECT_EQ(levelBlockCount, 4);
+    EXPECT_EQ(voiceCount, 4);
+    soundEnabled = 0;
+    voiceCount = 0;
+    unloadSound(SoundDoh);
 }
 
 TEST_F(EditorTest, LiftingADecoratedBlockAndDroppingItStripsItsPowerUp) {

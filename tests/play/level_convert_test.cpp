@@ -58,7 +58,7 @@ TEST_F(ConvertTest, RescalesDropsLowRecordsAndSortsStably) {
     EXPECT_EQ(indestructibleCount, 1);
 }
 
-TEST_F(ConvertTest, TheModeSavesEveryLevelAndReportsAFailedSave) {
+TEST_F(ConvertTest, TheModeBacksUpSavesEveryLevelAndReportsAFailedSave) {
     WriteLevel(3, {Record(20, 100, 1, 20, 10, 0)});
     std::string err;
     EXPECT_EQ(RunGameBinary("--headless --convert-levels --data " + dir.path, &err), 0) << err;
@@ -66,6 +66,13 @@ TEST_F(ConvertTest, TheModeSavesEveryLevelAndReportsAFailedSave) {
     converted[7] = converted[8] = converted[9] = 0;  // reserved bytes are written as 0
     EXPECT_EQ(ReadFile(DataLevelPath(3)), converted);
     EXPECT_TRUE(std::filesystem::exists(DataLevelPath(99)));
+    // The one file there was is kept as it was, in a dated folder beside it.
+    std::vector<std::string> backups;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path + "Data"))
+        if (entry.path().filename().string().starts_with("levels-before-conversion-")) backups.push_back(entry.path());
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(ReadFile(backups[0] + "/level3.dat"), Record(20, 100, 1, 20, 10, 0));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(backups[0]), {}), 1);
 
     std::filesystem::remove(DataLevelPath(7));
     MakeFolders(DataLevelPath(7) + "/in-the-way");

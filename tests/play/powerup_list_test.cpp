@@ -110,6 +110,14 @@ TEST_F(PowerUpListTest, DurationsWithAndWithoutMaxPowerUp) {
     RunPowerUpUpdates(1);
     EXPECT_EQ(powerUpCount[PowerSluggishPaddle], 0);
     EXPECT_EQ(activePowerUpCount, 0);
+
+    // Max Power-up turned off part-way: an entry already past the shorter
+    // duration ends at the next update rather than never.
+    ApplyPowerUp(PowerHoming);
+    RunPowerUpUpdates(400);
+    optMaxPowerUp = 0;
+    RunPowerUpUpdates(1);
+    EXPECT_EQ(powerUpCount[PowerHoming], 0);
 }
 
 TEST_F(PowerUpListTest, ExtraLifeActsOnceAndTheServeClearsHarmfulTypesOnEasy) {

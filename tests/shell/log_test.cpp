@@ -1,10 +1,14 @@
 // The debug console: wrapping at 30 columns, scrolling and verbosity.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <string>
 
 #include "shell/log.h"
+#include "test_support.h"
 
 namespace {
 std::string Line(int i) { return std::string(consoleLines[i], strnlen(consoleLines[i], kConsoleColumns)); }
@@ -48,3 +52,20 @@ TEST_F(ConsoleTest, TheOldestLineFallsOff) {
     EXPECT_EQ(Line(kConsoleLines - 1), "line 2");
 }
 }  // namespace
+
+// A second copy of the game must not empty the log the running copy writes.
+TEST(LogFile, ALogAnotherCopyHoldsIsLeftWhole) {
+    TempDir dir;
+    const std::string path = dir.path + "zapbrik.log";
+    WriteText(path, "the running copy's lines\n");
+    const int other = open(path.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(OpenLogFile(path));
+    LogMessage(1, "from the second copy\n");
+    EXPECT_EQ(ReadText(path), "the running copy's lines\n");
+    close(other);
+    EXPECT_TRUE(OpenLogFile(path));
+    LogMessage(1, "mine\n");
+    EXPECT_EQ(ReadText(path), "mine\n");
+    OpenLogFile("/dev/null");
+}

@@ -47,6 +47,22 @@ TEST_F(PathsTest, DataOptionKeepsEverythingInOneFolderAndDefaultsUseHome) {
     EXPECT_EQ(PlayerFolder(), std::string(home) + "/.local/share/zapbrik/");
 }
 
+TEST_F(PathsTest, ScreenshotsGoToThePicturesFolderTheDesktopNames) {
+    const std::string savedHome = std::getenv("HOME");
+    setenv("HOME", (dir.path + "home").c_str(), 1);
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_PICTURES_DIR");
+    EXPECT_EQ(ScreenshotFolder(), dir.path + "home/Pictures/Zapbrik/");
+    MakeFolders(dir.path + "home/.config");
+    WriteText(dir.path + "home/.config/user-dirs.dirs", "# written by the desktop\nXDG_DESKTOP_DIR=\"$HOME/Desk\"\n"
+                                                         "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n");
+    EXPECT_EQ(ScreenshotFolder(), dir.path + "home/Bilder/Zapbrik/");
+    setenv("XDG_PICTURES_DIR", "/elsewhere", 1);
+    EXPECT_EQ(ScreenshotFolder(), "/elsewhere/Zapbrik/") << "the environment comes first";
+    unsetenv("XDG_PICTURES_DIR");
+    setenv("HOME", savedHome.c_str(), 1);
+}
+
 TEST_F(PathsTest, AnUnwritablePlayerFolderStillGivesAPath) {
     WriteText(dir.path + "blocker", "a file where the folder should be");
     SetPlayerFolder(dir.path + "blocker/zapbrik");

@@ -13,6 +13,13 @@
 #include "app/sdl/sdl_platform.h"
 #include "app/startup.h"
 
+namespace {
+void ShowStartFailure() {
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
+        HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     LaunchOptions options;
     std::string error;
@@ -32,6 +39,12 @@ int main(int argc, char** argv) {
         logVerbosity = 1;
         SetLogEcho(true);
     }
+    // A second copy stops here, before it opens the log the first copy writes.
+    if (!options.headless && !ClaimSingleInstance()) {
+        LogMessageColour(1, "[ERROR] Application already running", ColourRed);
+        ShowStartFailure();
+        return 1;
+    }
     const std::string logPath = LogFilePath();
     if (!MakeFolders(logPath.substr(0, logPath.rfind('/'))) || !OpenLogFile(logPath))
         LogMessage(1, "[WARNING] Unable to open the log file " + logPath + "\n");
@@ -50,8 +63,7 @@ int main(int argc, char** argv) {
     if (options.headless) {
         UseHeadlessPlatform();
     } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
-        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
-            HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
+        ShowStartFailure();
         return 1;
     }
     if (!options.headless) StartSdlSound();

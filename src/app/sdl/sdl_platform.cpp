@@ -54,30 +54,6 @@ void ToggleFullscreen() {
 
 void Deliver(const GameInputEvent& in) { TranslateInput(in.message, in.wParam, in.lParam, in.character); }
 
-// One copy a user: an abstract socket named after the game and the user. A second
-// copy pokes the first, which raises its window.
-bool ClaimSingleInstance() {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::string name = "zapbrik-" + std::to_string(getuid());
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
-    instanceSocket = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (instanceSocket < 0) return true;  // cannot check: let this copy run
-    if (bind(instanceSocket, reinterpret_cast<sockaddr*>(&address), length) == 0) {
-        listen(instanceSocket, 4);
-        return true;
-    }
-    close(instanceSocket);
-    instanceSocket = -1;
-    int poke = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (poke >= 0) {
-        connect(poke, reinterpret_cast<sockaddr*>(&address), length);
-        close(poke);
-    }
-    return false;
-}
-
 void AnswerOtherCopies() {
     if (instanceSocket < 0) return;
     // A look four times a second is quick enough for a player starting a second
@@ -248,6 +224,30 @@ int SdlMessageBox(const char* text, const char* caption, MessageButtons buttons)
 }
 }  // namespace
 
+// One copy a user: an abstract socket named after the game and the user. A second
+// copy pokes the first, which raises its window.
+bool ClaimSingleInstance() {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string name = "zapbrik-" + std::to_string(getuid());
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+    instanceSocket = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (instanceSocket < 0) return true;  // cannot check: let this copy run
+    if (bind(instanceSocket, reinterpret_cast<sockaddr*>(&address), length) == 0) {
+        listen(instanceSocket, 4);
+        return true;
+    }
+    close(instanceSocket);
+    instanceSocket = -1;
+    int poke = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (poke >= 0) {
+        connect(poke, reinterpret_cast<sockaddr*>(&address), length);
+        close(poke);
+    }
+    return false;
+}
+
 std::string ExecutableFolder() {
     char* base = SDL_GetBasePath();
     std::string folder = base ? base : "./";
@@ -256,10 +256,6 @@ std::string ExecutableFolder() {
 }
 
 bool StartSdlPlatform(const SdlOptions& options) {
-    if (!ClaimSingleInstance()) {
-        LogMessageColour(1, "[ERROR] Application already running", ColourRed);
-        return false;
-    }
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_GAMECONTROLLER) != 0) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
         return false;

@@ -9,8 +9,11 @@ struct SdlOptions {
     int scale = 0;        // window size and whole-number scaling; 0: a 2x window, smooth fit
 };
 
+// One copy a user: false when another copy runs, which is then poked to raise
+// its window. Taken before anything is written, the log included.
+bool ClaimSingleInstance();
 // Opens the window and installs the SDL platform. Returns false when no window
-// could be made (another copy running is one reason).
+// could be made.
 bool StartSdlPlatform(const SdlOptions& options);
 void StopSdlPlatform();
 

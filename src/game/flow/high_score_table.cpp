@@ -37,20 +37,29 @@ std::string HighScoreFileName(int32_t difficulty) { return StrFormat("%s%d.dat",
 
 void LoadHighScores(int32_t difficulty) {
     FillWithDots();
-    std::string path = PlayerFileForReading(HighScoreFileName(difficulty));
+    const std::string path = PlayerFileForReading(HighScoreFileName(difficulty));
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         SaveTable(difficulty);
         return;
     }
-    // One byte more than a table holds tells a long file from a whole one.
-    char bytes[kHighScoreFileChars + 1];
-    size_t count = std::fread(bytes, 1, sizeof bytes, file);
+    const size_t count = std::fread(highScoreTable, 1, kHighScoreFileChars, file);
+    // Line ends and blanks after the rows (a text editor's last newline) are no damage.
+    bool whole = count == static_cast<size_t>(kHighScoreFileChars);
+    for (int c; whole && (c = std::fgetc(file)) != EOF;) whole = std::strchr(" \t\r\n", c) != nullptr;
+    whole = whole && !std::ferror(file);
     std::fclose(file);
-    if (count == static_cast<size_t>(kHighScoreFileChars)) {
-        std::memcpy(highScoreTable, bytes, kHighScoreFileChars);
-        if (TableIsSound()) return;
-        FillWithDots();
+    if (whole && TableIsSound()) return;
+    FillWithDots();
+    // The player's own damaged table is kept aside and a new one started, so the
+    // next high score does not write over the old rows.
+    if (path == PlayerFolder() + HighScoreFileName(difficulty)) {
+        const std::string aside = MoveAside(path, ".damaged");
+        if (!aside.empty()) {
+            LogMessage(0, "[WARNING] Damaged high score file " + path + " moved to " + aside + ".\n");
+            SaveTable(difficulty);
+            return;
+        }
     }
     // The game over screen reads the table every frame: say it once per file.
     static std::string lastDamaged;

@@ -17,8 +17,10 @@ extern char highScoreTable[kHighScoreFileChars + 4];
 std::string HighScoreFileName(int32_t difficulty);
 
 // Fills highScoreTable from that difficulty's file. A missing file is created
-// as 500 dots; a file of another size, or one with a character that cannot
-// belong to a row, gives an empty table and a warning.
+// as 500 dots; blanks and line ends after the rows are ignored. A file of
+// another size, or one with a character that cannot belong to a row, gives an
+// empty table and a warning; the player's own such file is moved aside
+// (MoveAside, ".damaged") and a new table of dots written in its place.
 void LoadHighScores(int32_t difficulty);
 
 // The score stored in a row of highScoreTable: the digits of its score field

@@ -3,6 +3,7 @@
 #include "game/flow/choose_level.h"
 #include "game/game_state.h"
 #include "game/flow/hints.h"
+#include "game/flow/kept_game.h"
 #include "game/flow/play_screen.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
@@ -46,6 +47,7 @@ void PlayFrameStep() {
 }
 
 int32_t UpdateNewGame() {
+    ForgetKeptGame();
     lives = 5;
     serveTimer = 200;
     paddleHalfWidth = paddleTargetHalfWidth = 20 - 2 * difficulty + optFatPaddle;

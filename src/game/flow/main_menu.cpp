@@ -1,6 +1,7 @@
 #include "game/flow/main_menu.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "game/game_state.h"
 #include "game/layout.h"
@@ -13,7 +14,6 @@
 #include "gfx/picture.h"
 #include "gfx/display.h"
 #include "shell/input.h"
-#include "shell/log.h"
 #include "shell/platform.h"
 
 int32_t menuGlow[6];
@@ -46,7 +46,7 @@ int32_t MenuItemAt(int32_t y) { return (y - layout::kMenuTop - layout::kMenuInPr
 
 void EnterMainMenu() {
     highScoreRank = -1;
-    if (!SaveSettings()) LogMessage(0, "[WARNING] Unable to save settings.\n");
+    KeepSettings();
     loadPicture("titleBack.png", menuTitle);
     loadPicture("mainMenu.png", mainMenuPicture);
     menuBackground = createSurface(layout::kPanelWidth, layout::kPanelHeight);
@@ -86,7 +86,9 @@ int32_t DrawMainMenu() {
         drawMenuStripParam(backSurface, ItemX(), ItemY(i), i, menuGlow[i]);
     const uint16_t credit = packColour(10, 10, 31);
     const int cx = backSurface->width / 2;
-    drawSmallTextBlended(backSurface, "By Quillane", cx - 3 * 11, backSurface->height - 9, credit, 180);
+    const std::string_view byline = "By the Zapbrik team";
+    drawSmallTextBlended(backSurface, byline, cx - 3 * static_cast<int>(byline.size()), backSurface->height - 9,
+                         credit, 180);
     char version[16];
     std::snprintf(version, sizeof version, "V%1.2f", 1.11);
     drawSmallTextBlended(backSurface, version, cx - 3 * static_cast<int>(std::string_view(version).size()),

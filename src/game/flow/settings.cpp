@@ -1,5 +1,6 @@
 #include "game/flow/settings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "game/game_state.h"
@@ -82,9 +83,15 @@ bool SaveSettings() {
     for (int k = 0; k < kKeyBindings; ++k) Put(record, kBindingsAt + 4 * k, keyBindings[k]);
     Put(record, kDifficultyAt, difficulty);
     Put(record, kHintsAt, hintsEnabled);
-    Put(record, kMusicVolumeAt, getVolume(1));
+    // The player's chosen music volume: the group's own volume is lower while a
+    // fade is under way, and saving that would quieten the music at every start.
+    Put(record, kMusicVolumeAt, std::clamp(musicVolume, 0, 255));
     Put(record, kEffectsVolumeAt, getVolume(0));
     return WriteFileAtomically(PlayerFileForWriting(kSettingsName), record, sizeof record);
+}
+
+void KeepSettings() {
+    if (!SaveSettings()) LogMessage(0, "[WARNING] Unable to save settings.\n");
 }
 
 void SetDefaultSettings() {

@@ -2,14 +2,16 @@
 // volumes, the hints switch and the table of levels each difficulty may choose,
 // as one 1636-byte record of little-endian 32-bit ints. Read at start-up (the
 // player's copy, else the one in Data/), written to the player's folder on every
-// entry into the main menu.
+// entry into the main menu and when the program ends.
 #pragma once
 #include <cstdint>
 
 constexpr int kSettingsBytes = 1636;
 
-// 1 when the file was read and applied, 0 (state unchanged) otherwise.
+// True when the file was read and applied (false: the state is unchanged).
 bool LoadSettings();
-// 1 when the file was written whole, 0 otherwise (the old file stays as it was).
+// True when the file was written whole (false: the old file stays as it was).
 bool SaveSettings();
+// SaveSettings with a warning in the log when the file could not be written.
+void KeepSettings();
 void SetDefaultSettings();

@@ -40,13 +40,14 @@ void StepLevel(int32_t step) {
     ComposePlayfield();
 }
 
-// Takes every block out of the collision map, so that blocks which then move
-// leave no stale pixels behind; ComposePlayfield stamps them again.
-void ClearBlockStamps() {
+// Takes every block out of a collision map, so that blocks which then move
+// leave no stale pixels behind (ComposePlayfield stamps them again), or to see
+// the scenery alone.
+void ClearBlockStamps(Surface* map) {
     for (int i = 0; i < levelBlockCount; ++i) {
         const LevelBlock& b = levelBlocks[i];
         const BlockDesc& d = BlockDescOf(b.kind);
-        drawSpriteParam(collisionMap, b.x, b.y, b.width, b.height, blockSetImage, d.srcX, d.srcY, BlitSolid, 0);
+        drawSpriteParam(map, b.x, b.y, b.width, b.height, blockSetImage, d.srcX, d.srcY, BlitSolid, 0);
     }
 }
 
@@ -65,12 +66,12 @@ void EditorKeyUp(int32_t key) {
         }
     }
     if (key == keyBindings[BindLeft] && levelBlockCount > 0) {
-        ClearBlockStamps();
+        ClearBlockStamps(collisionMap);
         TightenVertically();
         ComposePlayfield();
     }
     if (key == keyBindings[BindRight] && levelBlockCount > 0) {
-        ClearBlockStamps();
+        ClearBlockStamps(collisionMap);
         TightenHorizontally();
         ComposePlayfield();
     }
@@ -162,6 +163,23 @@ bool HeldShapeFits() {
             if (getPixel(blockSetImage, d.srcX + i, d.srcY + j) != 0 && getPixel(collisionMap, placeX + i, placeY + j) > 0)
                 return false;
     return true;
+}
+
+bool HeldShapeKept() {
+    // Wholly right of the field a block is out of every ball's reach.
+    if (placeX >= collisionMap->width) return false;
+    const BlockDesc& d = blockDescs[editorKind];
+    LevelBlock b{};
+    b.x = static_cast<uint16_t>(placeX);
+    b.y = static_cast<uint16_t>(placeY);
+    b.width = static_cast<uint8_t>(d.width);
+    b.height = static_cast<uint8_t>(d.height);
+    Surface* scenery = createSurface(collisionMap->width, collisionMap->height);
+    centerSurface(scenery, collisionMap);
+    ClearBlockStamps(scenery);
+    const bool kept = KeptByLoading(b, scenery);
+    removeSurface(scenery);
+    return kept;
 }
 
 void LevelEditorInput(uint32_t message, uint32_t wParam, int32_t) {

@@ -33,6 +33,10 @@ void TightenHorizontally();
 // Whether the shape in hand can go at (placeX, placeY): none of its pixels lands
 // on scenery or another block, and it does not stick out left of or above the field.
 bool HeldShapeFits();
+// Whether a shape that fits there would also stay: loading the level keeps it
+// (not too deep, not on or just above scenery) and it is not wholly right of
+// the field, where no ball reaches. A shape overhanging the right edge stays.
+bool HeldShapeKept();
 // The pointer's button press or drag, and its click, in screen coordinates.
 void EditorPointer(bool press);
 void EditorClick();

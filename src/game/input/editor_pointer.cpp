@@ -7,6 +7,7 @@
 #include "game/play/level.h"
 #include "game/play/power_ups.h"
 #include "shell/input.h"
+#include "sound/mixer.h"
 
 namespace {
 constexpr int kPaletteRowPitch = 30;
@@ -53,6 +54,17 @@ void PickPowerUp(int rowY) {
     }
 }
 
+// A shape that fits but would not stay is refused with a sound, once for each
+// run of refused places rather than on every move of a drag.
+bool refusing = false;
+bool PlaceHeldShapeHere() {
+    if (!HeldShapeFits()) return false;
+    const bool kept = HeldShapeKept();
+    if (!kept && !refusing) playSound(SoundDoh);
+    refusing = !kept;
+    return kept;
+}
+
 void TouchBlock(bool press) {
     const int i = FindBlockAt(mouseX - kEditorFieldX, mouseY - kEditorFieldY);
     if (i < 0) return;
@@ -74,6 +86,7 @@ void TouchBlock(bool press) {
 
 void EditorPointer(bool press) {
     if (press) {
+        refusing = false;
         int rowY;
         const bool hit = PickShape(rowY);
         PickPowerUp(rowY);
@@ -81,14 +94,14 @@ void EditorPointer(bool press) {
     }
     if (editorKind < 0) {
         TouchBlock(press);
-    } else if (liftedFromLevel == 0 && mouseButtonDown == 1 && HeldShapeFits()) {
+    } else if (liftedFromLevel == 0 && mouseButtonDown == 1 && PlaceHeldShapeHere()) {
         AddLevelBlock(placeX, placeY, editorKind, editorPowerUp >= 0 ? editorPowerUp + 1 : 0);
         ComposePlayfield();
     }
 }
 
 void EditorClick() {
-    if (editorKind >= 0 && liftedFromLevel == 1 && HeldShapeFits()) {
+    if (editorKind >= 0 && liftedFromLevel == 1 && PlaceHeldShapeHere()) {
         AddLevelBlock(placeX, placeY, editorKind, 0);
         editorKind = -1;
         liftedFromLevel = 0;

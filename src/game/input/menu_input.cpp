@@ -1,5 +1,6 @@
 // Input of the splash screens, the main menu, the high-score table and the exit
 // picture.
+#include "game/flow/kept_game.h"
 #include "game/game_state.h"
 #include "game/flow/main_menu.h"
 #include "game/input/input_modes.h"
@@ -12,6 +13,7 @@ namespace {
 bool IsKeyReleaseOrClick(uint32_t message) { return message == MsgKeyUp || message == MsgLeftUp; }
 
 void Resume() {
+    ResumeKeptGame();
     ComposePlayfield();
     currentMode = ModePlay;
 }

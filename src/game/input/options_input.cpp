@@ -1,4 +1,6 @@
 // The options window: volume sliders, hints, difficulty and key capture.
+#include <algorithm>
+
 #include "game/flow/choose_level.h"
 #include "game/game_state.h"
 #include "game/flow/high_score_table.h"
@@ -24,8 +26,8 @@ void OptionsInput(uint32_t message, uint32_t wParam, int32_t) {
         const int rx = mouseX - px - kVolumeTrackLeft, ry = mouseY - py;
         if (ry > 72 && ry < 90) setVolume(0, 2 * rx);
         if (ry > 103 && ry < 121) {
-            setVolume(1, 2 * rx);
-            musicVolume = 2 * rx;
+            musicVolume = std::clamp(2 * rx, 0, 255);
+            setVolume(1, musicVolume);
         }
         return;
     }

@@ -64,30 +64,35 @@ bool ReadLevelFile(int level) {
     return true;
 }
 
-void PruneByDepth() {
-    const int limit = collisionMap->height - 60;
-    for (int i = 0; i < levelBlockCount;) {
-        if (levelBlocks[i].y > limit) RemoveLevelBlock(i);
-        else ++i;
-    }
-}
-
 namespace {
+bool TooDeep(const LevelBlock& b, const Surface* map) { return b.y > map->height - 60; }
+
 // A block survives only where its rectangle, and the same rectangle 40 rows
 // lower, are free in the collision map. Outside the map counts as free.
-bool SitsOnScenery(const LevelBlock& b) {
+bool SitsOnScenery(const LevelBlock& b, const Surface* map) {
     for (int i = 0; i < b.width; ++i)
         for (int j = 0; j < b.height; ++j)
-            if (getPixel(collisionMap, b.x + i, b.y + j) || getPixel(collisionMap, b.x + i, b.y + j + 40)) return true;
+            if (getPixel(map, b.x + i, b.y + j) || getPixel(map, b.x + i, b.y + j + 40)) return true;
     return false;
 }
 }  // namespace
 
-void PruneByScenery() {
+void PruneByDepth() {
     for (int i = 0; i < levelBlockCount;) {
-        if (SitsOnScenery(levelBlocks[i])) RemoveLevelBlock(i);
+        if (TooDeep(levelBlocks[i], collisionMap)) RemoveLevelBlock(i);
         else ++i;
     }
+}
+
+void PruneByScenery() {
+    for (int i = 0; i < levelBlockCount;) {
+        if (SitsOnScenery(levelBlocks[i], collisionMap)) RemoveLevelBlock(i);
+        else ++i;
+    }
+}
+
+bool KeptByLoading(const LevelBlock& b, const Surface* sceneryMap) {
+    return !TooDeep(b, sceneryMap) && !SitsOnScenery(b, sceneryMap);
 }
 
 void CountIndestructible() {
@@ -96,16 +101,19 @@ void CountIndestructible() {
         if (levelBlocks[i].kind == 0) ++indestructibleCount;
 }
 
+void LoadLevelScenery(int level, int set, Surface*& map, Surface*& view) {
+    loadPicture(StrFormat("scheme%d.png", set), map);
+    loadPicture(StrFormat("scheme%dv.png", set), view);
+    ApplyColourVariant(view, ColourVariantOf(level));
+}
+
 void LoadLevelPictures(int level, int set) {
     musicWanted = (level + 1) % 6;
-    const int variant = ColourVariantOf(level);
-    loadPicture(StrFormat("scheme%d.png", set), collisionMap);
-    loadPicture(StrFormat("scheme%dv.png", set), sceneryView);
+    LoadLevelScenery(level, set, collisionMap, sceneryView);
     if (blockSetImage) removeSurface(blockSetImage);
     loadPicture(StrFormat("blocks%d.png", set), blockSetImage);
     LoadBlockSet(set);
-    ApplyColourVariant(sceneryView, variant);
-    ApplyColourVariant(blockSetImage, variant);
+    ApplyColourVariant(blockSetImage, ColourVariantOf(level));
     if (workSurface) centerSurface(workSurface, sceneryView);
 }
 

@@ -46,7 +46,13 @@ bool ReadLevelFile(int level);
 void PruneByDepth();
 void PruneByScenery();
 void CountIndestructible();
+// Whether loading keeps a block: neither too deep nor on or just above the
+// scenery of sceneryMap (a collision map without blocks stamped into it).
+bool KeptByLoading(const LevelBlock& b, const Surface* sceneryMap);
 
+// The collision map and the scenery of a level's picture set, the scenery in
+// the level's colour variant, into the two surfaces given.
+void LoadLevelScenery(int level, int set, Surface*& map, Surface*& view);
 // Loads the pictures and block set of a level's set and applies its colour variant.
 void LoadLevelPictures(int level, int set);
 int LoadLevel(int level);

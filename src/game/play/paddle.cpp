@@ -109,6 +109,8 @@ void DigAround(int depth) {
         DigColumn(paddleX + c, depth);
 }
 
+void ReleaseSteering() { steerUp = steerDown = steerLeft = steerRight = 0; }
+
 void SteerPaddle() {
     const bool keyHeld = steerUp || steerDown || steerLeft || steerRight;
     steerHoldRamp = keyHeld ? steerHoldRamp + 2 : 0;

@@ -39,6 +39,9 @@ void CentrePaddle();
 void EasePaddleWidth();
 void EaseZoneHeight();
 void SteerPaddle();
+// Lets go of every steering key: a key released while play was not listening
+// would otherwise keep the paddle running once play goes on.
+void ReleaseSteering();
 void ClampPaddle();
 void DigAround(int depth);
 

@@ -120,7 +120,8 @@ void UpdatePowerUps() {
         const ActivePowerUp entry = a;
         ApplyEffect(entry);
         // The last entry moves into the hole and is updated next.
-        if (entry.ticks == PowerUpDuration(entry.type)) RemoveActivePowerUp(i);
+        // Past its end too: the duration shrinks when Max Power-up is turned off.
+        if (entry.ticks >= PowerUpDuration(entry.type)) RemoveActivePowerUp(i);
         else ++i;
     }
 }
