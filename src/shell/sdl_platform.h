@@ -6,11 +6,16 @@
 
 struct SdlOptions {
     bool window = false;  // a window instead of desktop fullscreen
-    int scale = 0;        // window size and whole-number scaling; 0: a 2x window, smooth fit
+    int scale = 0;        // a window of whole multiples of the picture (implies window); 0: a 2x window, smooth fit
 };
 
+// One running copy per user and display. ClaimSingleCopy returns false when
+// another copy holds the claim; RaiseRunningCopy asks that copy to come to the front.
+bool ClaimSingleCopy();
+void RaiseRunningCopy();
+
 // Opens the window and installs the SDL platform. Returns false when no window
-// could be made (another copy running is one reason).
+// could be made.
 bool StartSdlPlatform(const SdlOptions& options);
 void StopSdlPlatform();
 

@@ -11,6 +11,9 @@
 struct Surface;
 
 constexpr int kHintIcons = 22;
+// A click during a hint's long serve wait (serveTimer above 200) cuts what is
+// left of it to this.
+constexpr int32_t kHintWaitCutTo = 300;
 
 // The hint box: its position in playfield coordinates, its size, and whether it
 // is sliding away.

@@ -1,17 +1,26 @@
 // The rules every input event passes before the screen's own handling.
 #include "game/flow/game_state.h"
+#include "game/flow/main_menu.h"
 #include "game/flow/modes.h"
 #include "game/input/input_modes.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
+#include "gfx/screen_note.h"
 #include "gfx/screenshot.h"
 #include "shell/display.h"
 #include "shell/events.h"
 #include "shell/record.h"
 
 namespace {
-// Print Screen writes a screenshot in every screen; its release is ignored.
-constexpr int32_t kScreenshotKey = 0x2C;
+// Print Screen and F12 write a screenshot in every screen (desktops often keep
+// Print Screen for themselves); their releases are ignored.
+constexpr int32_t kScreenshotKey = 0x2C, kScreenshotKeyF12 = 0x7B;
+constexpr double kScreenshotNoteSeconds = 2.0;
+
+void TakeScreenshot() {
+    const std::string path = saveScreenshot();
+    ShowScreenNote(path.empty() ? "Screenshot failed" : "Screenshot " + path, kScreenshotNoteSeconds);
+}
 
 bool EscapeLeadsToMenu(int32_t mode) {
     switch (mode) {
@@ -42,11 +51,13 @@ void HandleFocusLost() {
 }
 
 bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
-    if ((message == MsgKeyDown || message == MsgKeyUp) && KeyCode(wParam) == kScreenshotKey) {
-        if (message == MsgKeyDown) saveScreenshot();
+    if ((message == MsgKeyDown || message == MsgKeyUp) &&
+        (KeyCode(wParam) == kScreenshotKey || KeyCode(wParam) == kScreenshotKeyF12)) {
+        if (message == MsgKeyDown) TakeScreenshot();
         return true;
     }
     if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape] && EscapeLeadsToMenu(currentMode)) {
+        if (currentMode == ModePlay) ParkPointerOnResume();
         EscapeToMenu();
         return true;
     }

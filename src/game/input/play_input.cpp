@@ -3,6 +3,7 @@
 #include "game/flow/game_state.h"
 #include "game/flow/hints.h"
 #include "game/flow/layout.h"
+#include "game/flow/main_menu.h"
 #include "game/input/input_modes.h"
 #include "game/play/paddle.h"
 #include "shell/display.h"
@@ -28,7 +29,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
         case MsgLeftDown:
             if (hintsEnabled == 1) {
                 hintLeaving = 1;
-                if (serveTimer > 200) serveTimer = 300;
+                if (serveTimer > 200) serveTimer = kHintWaitCutTo;
             }
             break;
         case MsgKeyDown:
@@ -38,7 +39,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
                 *flag = message == MsgKeyDown ? 1 : 0;
             }
             if (message == MsgKeyUp && key == kPauseKey) {
-                SetCursorPosition(kScreenWidth / 2, kScreenHeight / 2);
+                ParkPointerOnResume();
                 currentMode = ModeMainMenu;
             }
             break;
@@ -55,7 +56,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
             waitForButtonRelease = 0;
             break;
         case MsgRightDown:
-            SetCursorPosition(kScreenWidth / 2, kScreenHeight / 2);
+            ParkPointerOnResume();
             currentMode = ModeMainMenu;
             break;
         default:
