@@ -54,7 +54,7 @@ int32_t DrawEnterName() {
     DrawScreenText(dest, "Erase", 5, kPanelHeight - 10, 0, TextLeft, true);
     const std::string_view name(playerName, playerNameLength);
     DrawScreenText(dest, name, kPanelCentreX, kNameBaseline, 0, TextCentred);
-    DrawNameCaret(dest, kPanelCentreX - (textWidth(name, 0) >> 1) + textWidth(name, 0));
+    DrawNameCaret(dest, kPanelCentreX - (textWidth(name, 0) >> 1) + textWidth(name, 0) + 1);
     DrawSmallTextCentred(dest, "Type your name, then press Enter", kPanelCentreX, kNameBaseline + 14,
                          packColour(24, 24, 24));
     for (int v = 0; v < 8; ++v)
