@@ -5,7 +5,8 @@
 
 #include "gfx/font.h"
 #include "gfx/surface.h"
-#include "shell/display.h"
+#include "gfx/display.h"
+#include "shell/screen.h"
 #include "shell/platform.h"
 
 namespace {

@@ -7,10 +7,10 @@
 
 #include <cstdlib>
 
-#include "shell/display.h"
-#include "shell/events.h"
+#include "gfx/display.h"
+#include "app/events.h"
 #include "shell/platform.h"
-#include "shell/sdl_platform.h"
+#include "app/sdl/sdl_platform.h"
 #include "shell/window_view.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The level chooser: a click on a level that may be chosen starts a new game;
 // the keys move a highlight over those levels and choose it.
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 namespace {

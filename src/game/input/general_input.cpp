@@ -1,15 +1,13 @@
 // The rules every input event passes before the screen's own handling.
-#include "game/flow/game_state.h"
 #include "game/flow/main_menu.h"
-#include "game/flow/modes.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screen_note.h"
 #include "gfx/screenshot.h"
-#include "shell/display.h"
-#include "shell/events.h"
-#include "shell/record.h"
+#include "gfx/display.h"
+#include "shell/input.h"
 
 namespace {
 // Print Screen and F12 write a screenshot in every screen (desktops often keep
@@ -46,7 +44,6 @@ void FreezePlayfield() {
 }
 
 void HandleFocusLost() {
-    RecordFocusLost();
     if (currentMode == ModePlay) EscapeToMenu();
 }
 

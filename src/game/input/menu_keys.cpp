@@ -1,5 +1,5 @@
 // The keys that work the menus without a mouse.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
 
 namespace {
