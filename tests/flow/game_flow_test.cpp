@@ -11,6 +11,17 @@ struct GameFlow : ScriptTest {
         run.PutPicture("choose.png", 330, 440);
         run.PutTestLevels(100);
     }
+    // Settings with the arrow keys and Escape bound, Easy, and these levels open.
+    void PutOpenLevels(const std::vector<int>& levels) {
+        std::vector<uint8_t> settings(1636, 0);
+        const uint8_t keys[5] = {0x26, 0x28, 0x25, 0x27, 0x1B};
+        for (int i = 0; i < 5; ++i) settings[4 * i] = keys[i];
+        settings[20] = 1;
+        settings[24] = 255;
+        settings[28] = 220;
+        for (int level : levels) settings[36 + 4 * level] = 1;
+        WriteFile(run.data + "settings.dat", settings);
+    }
 };
 
 TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
@@ -68,16 +79,7 @@ TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
 }
 
 TEST_F(GameFlow, CompletingTheLastLevelEndsTheGame) {
-    // Settings that let the Easy chooser open level 100 (index 99).
-    std::vector<uint8_t> settings(1636, 0);
-    const uint8_t keys[5] = {0x26, 0x28, 0x25, 0x27, 0x1B};
-    for (int i = 0; i < 5; ++i) settings[4 * i] = keys[i];
-    settings[20] = 1;
-    settings[24] = 255;
-    settings[28] = 220;
-    settings[32] = 0;
-    settings[36 + 4 * 99] = 1;
-    WriteFile(run.data + "settings.dat", settings);
+    PutOpenLevels({99});  // the Easy chooser opens level 100
     // The last level holds only the block right under the serve, so it clears.
     WriteFile(run.data + "level99.dat", {105, 0, 74, 1, 1, 120, 15, 0, 0, 0, 0, 0});
     const int t = kMenuReadyTick;
@@ -92,12 +94,7 @@ TEST_F(GameFlow, CompletingTheLastLevelEndsTheGame) {
 }
 
 TEST_F(GameFlow, TheMenuAndTheChooserWorkWithoutAMouse) {
-    std::vector<uint8_t> settings(1636, 0);  // Easy, levels 1 to 12 open
-    const uint8_t keys[5] = {0x26, 0x28, 0x25, 0x27, 0x1B};
-    for (int i = 0; i < 5; ++i) settings[4 * i] = keys[i];
-    settings[20] = 1;
-    for (int level = 0; level < 12; ++level) settings[36 + 4 * level] = 1;
-    WriteFile(run.data + "settings.dat", settings);
+    PutOpenLevels({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});  // levels 1 to 12
     const int t = kMenuReadyTick;
     // The first Down lights "New Game", the next "Options"; a click (the
     // gamepad's A) chooses the lit item wherever the pointer is.
