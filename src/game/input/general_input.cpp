@@ -10,11 +10,9 @@
 #include "shell/input.h"
 
 namespace {
-// Print Screen and F12 write a screenshot in every screen (desktops often keep
-// Print Screen for themselves); their releases are ignored.
-constexpr int32_t kScreenshotKey = 0x2C, kScreenshotKeyF12 = 0x7B;
 constexpr double kScreenshotNoteSeconds = 2.0;
 
+// Writes a screenshot and says where it went, on the screen for a moment.
 void TakeScreenshot() {
     const std::string path = saveScreenshot();
     ShowScreenNote(path.empty() ? "Screenshot failed" : "Screenshot " + path, kScreenshotNoteSeconds);
@@ -48,8 +46,10 @@ void HandleFocusLost() {
 }
 
 bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
+    // Print Screen and F12 take a screenshot in every screen (desktops often keep
+    // Print Screen for themselves); their releases are ignored.
     if ((message == MsgKeyDown || message == MsgKeyUp) &&
-        (KeyCode(wParam) == kScreenshotKey || KeyCode(wParam) == kScreenshotKeyF12)) {
+        (KeyCode(wParam) == VkPrintScreen || KeyCode(wParam) == VkF12)) {
         if (message == MsgKeyDown) TakeScreenshot();
         return true;
     }
