@@ -42,6 +42,9 @@ void RecordInput(uint32_t message, uint32_t wParam, uint32_t lParam) {
                          y);
             break;
         }
+        case MsgMouseWheel:
+            std::fprintf(recording, "%u mouse wheel %d\n", tick, WheelNotches(wParam));
+            break;
         default:
             break;
     }

@@ -61,11 +61,17 @@ std::string ParseLine(const std::string& line, int lineNumber, ScriptCommand& c,
         size_t at = 3;
         if (words.size() > 2 && words[2] == "move") {
             c.kind = ScriptCommand::MouseMove;
+        } else if (words.size() > 2 && words[2] == "wheel") {
+            if (std::string e = expect(4); !e.empty()) return e;
+            if (!ParseNumber(words[3], -100, 100, value)) return "bad wheel turn \"" + words[3] + "\"";
+            c.kind = ScriptCommand::MouseWheel;
+            c.y = static_cast<int32_t>(value);
+            return "";
         } else {
-            if (words.size() < 4) return "mouse needs move, down or up";
+            if (words.size() < 4) return "mouse needs move, wheel, down or up";
             if (words[2] == "down") c.kind = ScriptCommand::MouseDown;
             else if (words[2] == "up") c.kind = ScriptCommand::MouseUp;
-            else return "mouse needs move, down or up";
+            else return "mouse needs move, wheel, down or up";
             if (words[3] == "left") c.code = 0;
             else if (words[3] == "right") c.code = 1;
             else return "mouse button must be left or right";
@@ -159,6 +165,9 @@ void RunScriptCommand(const ScriptCommand& c) {
             TranslateInput(message, ButtonFlags(), PointerParam(c.x, c.y), 0);
             break;
         }
+        case ScriptCommand::MouseWheel:
+            TranslateInput(MsgMouseWheel, WheelParam(c.y), 0, 0);
+            break;
         case ScriptCommand::Screenshot:
             if (!WriteRgb565Png(c.path, displayBuffer, kScreenWidth, kScreenHeight))
                 LogMessageColour(1, "[ERROR] Unable to write screenshot " + c.path + "\n", ColourRed);

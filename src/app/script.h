@@ -8,7 +8,7 @@
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, Screenshot, Dump, FocusLost, Quit } kind;
+    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MouseWheel, Screenshot, Dump, FocusLost, Quit } kind;
     uint32_t tick;
     uint32_t code;   // key code, or 0 left / 1 right for buttons
     int32_t x, y;

@@ -97,7 +97,7 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
 std::string UsageText() {
     return "Usage: zapbrik [options]\n"
            "  --window          play in a window instead of fullscreen\n"
-           "  --scale N         whole-number scaling (window size 640N x 480N)\n"
+           "  --scale N         a 640N x 480N window with whole-number scaling (implies --window)\n"
            "  --data DIR        folder holding Data/ and Sound/\n"
            "  --convert-levels  rewrite all 100 level files and quit\n"
            "  --verbose         record the debug log and echo it to stderr\n"

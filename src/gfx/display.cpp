@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gfx/screen_note.h"
 #include "gfx/surface.h"
 #include "shell/platform.h"
 
@@ -36,19 +37,23 @@ void CopyRows(const Surface* surface, int x, int y, int w, int rows) {
 
 int PresentFull(const Surface* surface) {
     if (quitRequested) return 1;
+    LiftScreenNote();
     CopyRows(surface, 0, 0, kScreenWidth, kScreenHeight);
+    PutScreenNote();
     platform.present(displayBuffer);
     return 1;
 }
 
 int PresentRegions(const Surface* surface) {
     if (quitRequested) return 1;
+    LiftScreenNote();
     CopyRows(surface, playfieldRect.x, playfieldRect.y, playfieldRect.w, playfieldRect.h);
     if (scorePanelRefresh != 0) {
         int rows = scorePanelRefresh == 1 ? scorePanelRect.h / 2 : scorePanelRect.h;
         CopyRows(surface, scorePanelRect.x, scorePanelRect.y, scorePanelRect.w, rows);
         scorePanelRefresh = 0;
     }
+    PutScreenNote();
     platform.present(displayBuffer);
     return 1;
 }

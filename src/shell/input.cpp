@@ -6,7 +6,9 @@ int32_t mouseX = 0;
 int32_t mouseY = 0;
 int32_t mouseButtonDown = 0;
 
-int32_t KeyCharacter(uint32_t vk, bool shift, bool capsLock) {
+namespace {
+// The character a key produces on a US layout, or -1 for a key that produces none.
+int ProducedCharacter(uint32_t vk, bool shift, bool capsLock) {
     static const char digitsShifted[] = ")!@#$%^&*(";
     int c = -1;
     if (vk >= 'A' && vk <= 'Z') {
@@ -37,6 +39,14 @@ int32_t KeyCharacter(uint32_t vk, bool shift, bool capsLock) {
             default: break;
         }
     }
+    return c;
+}
+}  // namespace
+
+bool KeyMakesCharacter(uint32_t vk) { return ProducedCharacter(vk, false, false) >= 0; }
+
+int32_t KeyCharacter(uint32_t vk, bool shift, bool capsLock) {
+    const int c = ProducedCharacter(vk, shift, capsLock);
     // A key without a character leaves the key code in the 16-bit buffer.
     uint16_t buffer = static_cast<uint16_t>(c >= 0 ? c : static_cast<int>(vk & 0xFFFF));
     return static_cast<int16_t>(buffer);

@@ -12,6 +12,7 @@ enum InputMessage : uint32_t {
     MsgLeftUp = 0x202,
     MsgRightDown = 0x204,
     MsgRightUp = 0x205,
+    MsgMouseWheel = 0x20A,  // wParam: the turn in its high 16 bits, 120 a notch, positive away from the player
 };
 
 // The virtual-key codes the game names.
@@ -47,9 +48,15 @@ inline uint32_t PointerParam(int x, int y) {
     return (static_cast<uint32_t>(y) & 0xFFFF) << 16 | (static_cast<uint32_t>(x) & 0xFFFF);
 }
 
+constexpr int kWheelNotch = 120;
+inline uint32_t WheelParam(int notches) { return (static_cast<uint32_t>(notches * kWheelNotch) & 0xFFFF) << 16; }
+inline int WheelNotches(uint32_t wParam) { return static_cast<int16_t>(wParam >> 16) / kWheelNotch; }
+
 // The character a key produces on a US layout, or the key code itself when the key
 // produces none (arrows, function keys), as a 16-bit value sign-extended.
 int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
+// Whether a key produces a character at all; text entry types nothing for the others.
+bool KeyMakesCharacter(uint32_t virtualKey);
 
 // The name a key binding is shown under, "[0x%2x]" for codes without one.
 std::string KeyName(int32_t code);

@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <mutex>
 
 int32_t logVerbosity = 0;
@@ -90,6 +91,15 @@ bool OpenLogFile(const std::string& path) {
         return false;
     }
     return true;
+}
+
+void KeepPreviousLog(const std::string& path) { std::rename(path.c_str(), (path + ".old").c_str()); }
+
+std::string LogHeaderLine(const char* version) {
+    const std::time_t now = std::time(nullptr);
+    char date[64] = "";
+    if (const std::tm* local = std::localtime(&now)) std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S %z", local);
+    return StrFormat("zapbrik %s, started %s\n", version, date);
 }
 
 void SetLogEcho(bool echo) {

@@ -25,5 +25,11 @@ std::string StrFormat(const char* format, ...) __attribute__((format(printf, 1, 
 // when echo is on, written to stderr. The file is emptied and locked for this
 // copy; false, and no log file, while another copy holds it.
 bool OpenLogFile(const std::string& path);
+// Renames the previous run's log to PATH.old (replacing an older one). Only the
+// copy that holds the single-copy claim may call it: another copy's open log
+// must never be moved away from under it.
+void KeepPreviousLog(const std::string& path);
+// The log's first line: the program's version and the local date and time.
+std::string LogHeaderLine(const char* version);
 void SetLogEcho(bool echo);
 void ResetConsole();

@@ -12,6 +12,15 @@ std::vector<int> FirstPixels(int count, int size) {
 }
 }  // namespace
 
+WindowPlace PlaceWindow(int scale, const WindowRect& usable, int titleBar) {
+    int n = std::max(scale, 1);
+    while (n > 1 && (kScreenWidth * n > usable.w || kScreenHeight * n + titleBar > usable.h)) --n;
+    WindowPlace place{0, 0, kScreenWidth * n, kScreenHeight * n, n};
+    place.x = usable.x + std::max(0, (usable.w - place.width) / 2);
+    place.y = usable.y + titleBar + std::max(0, (usable.h - titleBar - place.height) / 2);
+    return place;
+}
+
 WindowView FitPicture(int windowWidth, int windowHeight, int wholeScale) {
     WindowView view;
     view.windowWidth = std::max(windowWidth, 1);

@@ -24,6 +24,16 @@ struct WindowRect {
     int x, y, w, h;
 };
 
+// Where a window showing the picture at a whole-number scale opens on a desktop
+// whose usable area (without panels and docks) is given: at the largest scale up
+// to the one asked for whose window, with a title bar of titleBar pixels above
+// it, fits that area (at least 1), centred in it with the title bar never above
+// its top.
+struct WindowPlace {
+    int x, y, width, height, scale;
+};
+WindowPlace PlaceWindow(int scale, const WindowRect& usable, int titleBar);
+
 // wholeScale > 0 asks for whole multiples of the picture size only (when the
 // window holds at least one); 0 fits the picture as large as it goes.
 WindowView FitPicture(int windowWidth, int windowHeight, int wholeScale);

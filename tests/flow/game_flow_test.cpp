@@ -15,6 +15,17 @@ struct GameFlow : ScriptTest {
         run.PutPicture("choose.png", 330, 440);
         run.PutTestLevels(100);
     }
+    // Settings with the arrow keys and Escape bound, Easy, and these levels open.
+    void PutOpenLevels(const std::vector<int>& levels) {
+        std::vector<uint8_t> settings(1636, 0);
+        const uint8_t keys[5] = {0x26, 0x28, 0x25, 0x27, 0x1B};
+        for (int i = 0; i < 5; ++i) settings[4 * i] = keys[i];
+        settings[20] = 1;
+        settings[24] = 255;
+        settings[28] = 220;
+        for (int level : levels) settings[36 + 4 * level] = 1;
+        WriteFile(run.data + "settings.dat", settings);
+    }
 };
 
 TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
@@ -40,6 +51,8 @@ TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
     At(t + 3422, "key down BSPACE");  // backspace
     At(t + 3423, "key down N");
     At(t + 3424, "key down N");
+    At(t + 3425, "key down Left");  // keys without a character type nothing: not '%' for Left
+    At(t + 3426, "key down F5");  // nor 't' for F5
     Click(t + 3430, 20 + 14 + 25 * 1 + 5, 20 + 140 + 20 * 2 + 5);  // on-screen key: code 32 + 1 + 24 = '9'
     At(t + 3435, "dump typed");
     At(t + 3435, "screenshot name.png");
@@ -116,16 +129,7 @@ TEST_F(GameFlow, SettingsAreSavedWhenTheProgramEndsDuringPlay) {
 }
 
 TEST_F(GameFlow, CompletingTheLastLevelEndsTheGame) {
-    // Settings that let the Easy chooser open level 100 (index 99).
-    std::vector<uint8_t> settings(1636, 0);
-    const uint8_t keys[5] = {0x26, 0x28, 0x25, 0x27, 0x1B};
-    for (int i = 0; i < 5; ++i) settings[4 * i] = keys[i];
-    settings[20] = 1;
-    settings[24] = 255;
-    settings[28] = 220;
-    settings[32] = 0;
-    settings[36 + 4 * 99] = 1;
-    WriteFile(run.data + "settings.dat", settings);
+    PutOpenLevels({99});  // the Easy chooser opens level 100
     // The last level holds only the block right under the serve, so it clears.
     WriteFile(run.data + "level99.dat", {105, 0, 74, 1, 1, 120, 15, 0, 0, 0, 0, 0});
     const int t = kMenuReadyTick;
@@ -137,6 +141,43 @@ TEST_F(GameFlow, CompletingTheLastLevelEndsTheGame) {
     EXPECT_EQ(run.Value("end", "mode"), 115);
     EXPECT_EQ(run.Value("end", "level"), 100);
     EXPECT_EQ(run.Value("end", "levels_reachable"), 2) << "level 1 by the chooser, level 100 by its start";
+}
+
+TEST_F(GameFlow, TheMenuAndTheChooserWorkWithoutAMouse) {
+    PutOpenLevels({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});  // levels 1 to 12
+    const int t = kMenuReadyTick;
+    // The first Down lights "New Game", the next "Options"; a click (the
+    // gamepad's A) chooses the lit item wherever the pointer is.
+    At(t, "key down 0x28");
+    At(t + 1, "key down 0x28");
+    At(t + 2, "mouse down left 300 5");
+    At(t + 3, "mouse up left 300 5");
+    At(t + 5, "dump options");
+    At(t + 6, "key up 0x1B");  // Escape leaves the options
+    At(t + 8, "dump menu");
+    At(t + 10, "key down 0x26");  // Up from nothing goes round to "Exit"...
+    At(t + 11, "key down 0x28");  // ...and on round to "New Game"
+    At(t + 12, "key up 0x0D");
+    At(t + 14, "dump chooser");
+    // The first key lights the newest open level (12); Up goes a row up (2),
+    // Right to 3, Down to the open level nearest below it (12 again, as 13 is
+    // closed), Left to 11. Releasing these keys stays in the chooser.
+    for (int i = 0; i < 5; ++i) {
+        const char* key[] = {"0x28", "0x26", "0x27", "0x28", "0x25"};
+        At(t + 20 + 2 * i, std::string("key down ") + key[i]);
+        At(t + 21 + 2 * i, std::string("key up ") + key[i]);
+    }
+    At(t + 30, "dump lit");
+    At(t + 31, "key up 0x20");
+    At(t + 33, "dump chosen");
+    At(t + 34, "quit");
+    ASSERT_EQ(run.Run(s), 0);
+    EXPECT_EQ(run.Value("options", "mode"), 40);
+    EXPECT_EQ(run.Value("menu", "mode"), 1);
+    EXPECT_EQ(run.Value("chooser", "mode"), 109);
+    EXPECT_EQ(run.Value("lit", "mode"), 109);
+    EXPECT_NE(run.Value("chosen", "mode"), 109);
+    EXPECT_EQ(run.Value("chosen", "level"), 10) << "level 11, counted from 0";
 }
 
 TEST_F(GameFlow, ALockedLevelCannotBeChosen) {

@@ -33,7 +33,7 @@ TEST_F(Options, VolumeSlidersHintsAndDifficulty) {
     At(t + 8, "dump volumes");
     Add(ClickAt(t + 10, kWinX + 50, kWinY + 36));  // hints
     Add(ClickAt(t + 15, kWinX + 50, kWinY + 130));  // difficulty
-    At(t + 20, "key up Escape");  // Escape does not leave the options
+    At(t + 20, "key up A");  // a key with no row waiting does nothing
     At(t + 22, "dump changed");
     At(t + 24, "screenshot options.png");
     Add(ClickAt(t + 30, kWinX + 170, kWinY + 280));  // close

@@ -129,3 +129,31 @@ TEST(WindowViewTest, BordersOutsideThePictureAreNeverWritten) {
     }
 }
 }  // namespace
+
+TEST(WindowViewTest, AWindowIsLoweredToTheLargestScaleThatFitsTheDesktop) {
+    // A 1080 desktop takes scale 2 with room for the title bar, not scale 3.
+    const WindowPlace hd = PlaceWindow(3, WindowRect{0, 0, 1920, 1080}, 40);
+    EXPECT_EQ(hd.scale, 2);
+    EXPECT_EQ(hd.width, 1280);
+    EXPECT_EQ(hd.height, 960);
+    EXPECT_EQ(hd.x, 320);
+    EXPECT_EQ(hd.y, 40 + 40);
+    EXPECT_EQ(PlaceWindow(3, WindowRect{0, 0, 3840, 2160}, 40).scale, 3);
+    EXPECT_EQ(PlaceWindow(8, WindowRect{0, 0, 3840, 2160}, 40).scale, 4);
+    // 1440 rows hold 2 x 480 and a title bar, not 3 x 480 and one.
+    EXPECT_EQ(PlaceWindow(3, WindowRect{0, 0, 2560, 1440}, 40).scale, 2);
+    EXPECT_EQ(PlaceWindow(3, WindowRect{0, 0, 2560, 1480}, 40).scale, 3);
+    // A panel on top and a second monitor on the left: the window stays inside
+    // the usable area, its title bar below the panel.
+    const WindowPlace beside = PlaceWindow(2, WindowRect{1920, 32, 1366, 736}, 40);
+    EXPECT_EQ(beside.scale, 1);
+    EXPECT_EQ(beside.x, 1920 + (1366 - 640) / 2);
+    EXPECT_GE(beside.y, 32 + 40);
+    EXPECT_LE(beside.y + beside.height, 32 + 736);
+    // A desktop too small even for scale 1 still gets a window whose title bar
+    // can be reached.
+    const WindowPlace tiny = PlaceWindow(2, WindowRect{0, 0, 600, 400}, 40);
+    EXPECT_EQ(tiny.scale, 1);
+    EXPECT_EQ(tiny.x, 0);
+    EXPECT_EQ(tiny.y, 40);
+}

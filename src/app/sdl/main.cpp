@@ -14,7 +14,9 @@
 #include "app/startup.h"
 
 namespace {
-void ShowStartFailure() {
+// The box of a copy that cannot run: no window could be made, or another copy
+// is running. Without a desktop to show it on, it goes to stderr.
+void ShowCannotCreateWindow() {
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Critical", "Unable to create window.", nullptr) != 0)
         HeadlessMessageBox("Unable to create window.", "Critical", MessageOk);
 }
@@ -39,15 +41,21 @@ int main(int argc, char** argv) {
         logVerbosity = 1;
         SetLogEcho(true);
     }
-    // A second copy stops here, before it opens the log the first copy writes.
-    if (!options.headless && !ClaimSingleInstance()) {
-        LogMessageColour(1, "[ERROR] Application already running", ColourRed);
-        ShowStartFailure();
+    // The check comes before the log: a second copy must leave the running
+    // copy's log alone. It shows its box first and only then raises the running
+    // copy, whose window would otherwise cover the box.
+    if (!options.headless && !ClaimSingleCopy()) {
+        LogMessageColour(1, "[ERROR] Application already running\n", ColourRed);
+        ShowCannotCreateWindow();
+        RaiseRunningCopy();
         return 1;
     }
     const std::string logPath = LogFilePath();
-    if (!MakeFolders(logPath.substr(0, logPath.rfind('/'))) || !OpenLogFile(logPath))
+    const bool logFolder = MakeFolders(logPath.substr(0, logPath.rfind('/')));
+    if (!options.headless) KeepPreviousLog(logPath);
+    if (!logFolder || !OpenLogFile(logPath))
         LogMessage(1, "[WARNING] Unable to open the log file " + logPath + "\n");
+    LogMessage(1, LogHeaderLine(ZAPBRIK_VERSION));
     SetBaseFolder(options.dataDir.empty() ? BaseFolderBeside(ExecutableFolder()) : options.dataDir);
     if (!options.dataDir.empty()) SetPlayerFolder(dataFolder);
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
@@ -63,7 +71,7 @@ int main(int argc, char** argv) {
     if (options.headless) {
         UseHeadlessPlatform();
     } else if (!StartSdlPlatform(SdlOptions{options.window, options.scale})) {
-        ShowStartFailure();
+        ShowCannotCreateWindow();
         return 1;
     }
     if (!options.headless) StartSdlSound();

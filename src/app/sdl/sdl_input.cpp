@@ -112,6 +112,13 @@ bool TranslateSdlEvent(const SDL_Event& event, uint32_t modifiers, uint32_t mous
             out = {message, PointerFlags(mouseButtons, modifiers), LimitedPointer(event.button.x, event.button.y), 0};
             return true;
         }
+        case SDL_MOUSEWHEEL: {
+            int notches = event.wheel.y;
+            if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+            if (notches == 0) return false;
+            out = {MsgMouseWheel, WheelParam(notches) | PointerFlags(mouseButtons, modifiers), 0, 0};
+            return true;
+        }
         default:
             return false;
     }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -23,6 +24,7 @@
 namespace {
 SDL_Window* window = nullptr;
 int wholeScale = 0;
+WindowPlace windowPlace{};  // where the window goes when it is not fullscreen
 int instanceSocket = -1;
 // The picture is scaled into the window's own pixels, and only the rows that
 // changed since the last present are converted and sent: a still screen costs
@@ -46,13 +48,76 @@ bool IsFullscreenToggle(const SDL_Event& event) {
     return key == SDLK_F11 || ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (event.key.keysym.mod & KMOD_ALT));
 }
 
+// Fullscreen is asked of the window manager; without one (a bare X session, a
+// kiosk) the request changes nothing but SDL's idea of the size, and the picture
+// would be laid out for a screen-sized window that is not. So the window itself
+// first covers the whole display, and going back to a window puts the window's
+// size and place back by hand: the window really has the size SDL reports
+// either way, and the size-change events that follow lay the picture out anew.
+void EnterFullscreen() {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) == 0) {
+        SDL_SetWindowPosition(window, bounds.x, bounds.y);
+        SDL_SetWindowSize(window, bounds.w, bounds.h);
+    }
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void LeaveFullscreen() {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowSize(window, windowPlace.width, windowPlace.height);
+    SDL_SetWindowPosition(window, windowPlace.x, windowPlace.y);
+}
+
 void ToggleFullscreen() {
-    bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP;
-    SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) LeaveFullscreen();
+    else EnterFullscreen();
     redrawNeeded = true;
 }
 
+// The place of the window on the desktop: the scale asked for, or lower when
+// its window would not fit the usable area with room for a title bar.
+WindowPlace PlaceOnDesktop(int scale) {
+    constexpr int kTitleBarRoom = 40;
+    SDL_Rect usable{0, 0, kScreenWidth * scale, kScreenHeight * scale + kTitleBarRoom};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) SDL_GetDisplayBounds(0, &usable);
+    const WindowPlace place = PlaceWindow(scale, WindowRect{usable.x, usable.y, usable.w, usable.h}, kTitleBarRoom);
+    if (place.scale < scale)
+        LogMessage(1, StrFormat("[WARNING] A window at scale %d does not fit the desktop's %d x %d: scale %d\n", scale,
+                                usable.w, usable.h, place.scale));
+    return place;
+}
+
 void Deliver(const GameInputEvent& in) { TranslateInput(in.message, in.wParam, in.lParam, in.character); }
+
+// The window's class name; the desktop entry's StartupWMClass names it too.
+constexpr const char* kWindowClass = "zapbrik";
+
+// The display a copy runs on, so that copies on two X servers (or a nested
+// session) do not see each other: the X display without its screen number
+// (":1" and ":1.0" are one server), else the Wayland display.
+std::string DisplayName(const char* x11, const char* wayland) {
+    if (x11 && *x11) {
+        std::string name = x11;
+        const size_t colon = name.rfind(':');
+        if (colon != std::string::npos) {
+            const size_t dot = name.find('.', colon);
+            if (dot != std::string::npos) name.resize(dot);
+        }
+        return name;
+    }
+    return wayland && *wayland ? wayland : "";
+}
+
+// The abstract socket that marks the running copy of one user on one display.
+socklen_t SingleCopyAddress(sockaddr_un& address) {
+    address = sockaddr_un{};
+    address.sun_family = AF_UNIX;
+    std::string name = "zapbrik-" + std::to_string(getuid()) + "-" + DisplayName(SDL_getenv("DISPLAY"), SDL_getenv("WAYLAND_DISPLAY"));
+    name.resize(std::min(name.size(), sizeof address.sun_path - 1));
+    std::memcpy(address.sun_path + 1, name.data(), name.size());
+    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+}
 
 void AnswerOtherCopies() {
     if (instanceSocket < 0) return;
@@ -224,14 +289,9 @@ int SdlMessageBox(const char* text, const char* caption, MessageButtons buttons)
 }
 }  // namespace
 
-// One copy a user: an abstract socket named after the game and the user. A second
-// copy pokes the first, which raises its window.
-bool ClaimSingleInstance() {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::string name = "zapbrik-" + std::to_string(getuid());
-    std::memcpy(address.sun_path + 1, name.data(), name.size());
-    socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+bool ClaimSingleCopy() {
+    sockaddr_un address;
+    const socklen_t length = SingleCopyAddress(address);
     instanceSocket = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (instanceSocket < 0) return true;  // cannot check: let this copy run
     if (bind(instanceSocket, reinterpret_cast<sockaddr*>(&address), length) == 0) {
@@ -240,12 +300,16 @@ bool ClaimSingleInstance() {
     }
     close(instanceSocket);
     instanceSocket = -1;
-    int poke = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (poke >= 0) {
-        connect(poke, reinterpret_cast<sockaddr*>(&address), length);
-        close(poke);
-    }
     return false;
+}
+
+void RaiseRunningCopy() {
+    sockaddr_un address;
+    const socklen_t length = SingleCopyAddress(address);
+    int poke = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (poke < 0) return;
+    connect(poke, reinterpret_cast<sockaddr*>(&address), length);
+    close(poke);
 }
 
 std::string ExecutableFolder() {
@@ -256,6 +320,9 @@ std::string ExecutableFolder() {
 }
 
 bool StartSdlPlatform(const SdlOptions& options) {
+    // The window's class, which docks match with the desktop entry's StartupWMClass.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kWindowClass, 1);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER | SDL_INIT_GAMECONTROLLER) != 0) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);
         return false;
@@ -264,12 +331,19 @@ bool StartSdlPlatform(const SdlOptions& options) {
     // memory; a texture would make a software GL stack scale every frame.
     if (const char* driver = SDL_GetCurrentVideoDriver(); driver && SDL_strcmp(driver, "x11") == 0)
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // --scale asks for a window of whole multiples; a plain window is twice the
+    // picture's size and fits it smoothly.
+    const bool windowed = options.window || options.scale > 0;
+    windowPlace = PlaceOnDesktop(options.scale > 0 ? options.scale : 2);
+    wholeScale = options.scale > 0 ? windowPlace.scale : 0;
+    SDL_Rect at{windowPlace.x, windowPlace.y, windowPlace.width, windowPlace.height};
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (!options.window) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    wholeScale = options.scale;
-    const int scale = options.scale > 0 ? options.scale : 2;
-    window = SDL_CreateWindow("Zapbrik", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kScreenWidth * scale,
-                              kScreenHeight * scale, flags);
+    if (!windowed) {
+        // Over the whole display from the start, as EnterFullscreen does.
+        SDL_GetDisplayBounds(0, &at);
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    window = SDL_CreateWindow("Zapbrik", at.x, at.y, at.w, at.h, flags);
     SDL_Surface* surface = window ? SDL_GetWindowSurface(window) : nullptr;
     if (!surface || !AdoptWindowSurface(surface)) {
         LogMessageColour(1, StrFormat("[Critical] Unable to create application window: %s\n", SDL_GetError()), ColourRed);

@@ -6,12 +6,14 @@
 
 struct SdlOptions {
     bool window = false;  // a window instead of desktop fullscreen
-    int scale = 0;        // window size and whole-number scaling; 0: a 2x window, smooth fit
+    int scale = 0;        // a window of whole multiples of the picture (implies window); 0: a 2x window, smooth fit
 };
 
-// One copy a user: false when another copy runs, which is then poked to raise
-// its window. Taken before anything is written, the log included.
-bool ClaimSingleInstance();
+// One running copy per user and display. ClaimSingleCopy returns false when
+// another copy holds the claim; RaiseRunningCopy asks that copy to come to the front.
+bool ClaimSingleCopy();
+void RaiseRunningCopy();
+
 // Opens the window and installs the SDL platform. Returns false when no window
 // could be made.
 bool StartSdlPlatform(const SdlOptions& options);

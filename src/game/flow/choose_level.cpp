@@ -13,6 +13,7 @@
 
 int32_t thumbIndex;
 int32_t chooserPhase;
+int32_t chooserKeyCell = -1;
 
 namespace {
 Surface* choosePicture;
@@ -72,6 +73,7 @@ void EnterChooseLevel() {
     drawSprite(levelChooserSheet, 0, 0, kChooserSheetSide, kChooserSheetSide, choosePicture, kChooserGridX,
                choosePicture->height - 328, BlitCopy);
     thumbIndex = 0;
+    chooserKeyCell = -1;
 }
 
 void LeaveChooseLevel() {
@@ -96,7 +98,7 @@ int32_t DrawChooseLevel() {
                choosePicture->width, choosePicture->height, choosePicture, 0, 0, BlitCopy);
     drawSprite(dest, kChooserGridX, kChooserGridY, kChooserSheetSide, kChooserSheetSide, levelChooserSheet, 0, 0,
                BlitCopy);
-    const int32_t held = mouseButtonDown ? ChooserCellAt(mouseX, mouseY) : -1;
+    const int32_t held = mouseButtonDown ? ChooserCellAt(mouseX, mouseY) : chooserKeyCell;
     if (held >= 0) {
         for (int y = 0; y < kChooserCell; ++y)
             for (int x = 0; x < kChooserCell; ++x) {

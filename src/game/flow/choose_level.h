@@ -5,6 +5,9 @@
 
 extern int32_t thumbIndex;    // next thumbnail to build; keeps counting past 100
 extern int32_t chooserPhase;  // 0..99, start of the highlight sweep
+// The level the keys have highlighted, or -1 while the pointer chooses; it is
+// lit as a cell under a held button is.
+extern int32_t chooserKeyCell;
 
 // Whether a level may be chosen on the current difficulty.
 bool LevelMayBeChosen(int32_t level);

@@ -29,6 +29,20 @@ void FinishNameEntry() {
     currentMode = ModeHighScores;
 }
 
+namespace {
+constexpr int kNameBaseline = 80;
+
+// A blinking bar where the next character goes, as tall as a capital letter.
+void DrawNameCaret(Surface* dest, int x) {
+    if (tickCounter & 32) return;
+    const int height = fontLineHeight(0) * 2 / 3;
+    for (int y = kNameBaseline - height; y < kNameBaseline; ++y) {
+        putPixel(dest, x, y, packColour(31, 31, 31));
+        putPixel(dest, x + 1, y, packColour(31, 31, 31));
+    }
+}
+}  // namespace
+
 int32_t DrawEnterName() {
     using namespace layout;
     Surface* dest = backSurface;
@@ -38,7 +52,11 @@ int32_t DrawEnterName() {
     DrawSmallTextCentred(dest, line, kPanelCentreX, 32, packColour(31, 31, 0));
     DrawScreenText(dest, "Done", kPanelWidth - 5, kPanelHeight - 10, 0, TextRight, true);
     DrawScreenText(dest, "Erase", 5, kPanelHeight - 10, 0, TextLeft, true);
-    DrawScreenText(dest, std::string_view(playerName, playerNameLength), kPanelCentreX, 80, 0, TextCentred);
+    const std::string_view name(playerName, playerNameLength);
+    DrawScreenText(dest, name, kPanelCentreX, kNameBaseline, 0, TextCentred);
+    DrawNameCaret(dest, kPanelCentreX - (textWidth(name, 0) >> 1) + textWidth(name, 0) + 1);
+    DrawSmallTextCentred(dest, "Type your name, then press Enter", kPanelCentreX, kNameBaseline + 14,
+                         packColour(24, 24, 24));
     for (int v = 0; v < 8; ++v)
         for (int c = 0; c < 12; ++c) {
             int code = KeyboardCode(c, v);

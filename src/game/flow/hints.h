@@ -10,6 +10,10 @@
 
 struct Surface;
 
+// A click during a hint's long serve wait (serveTimer above 200) cuts what is
+// left of it to this.
+constexpr int32_t kHintWaitCutTo = 300;
+
 // The hint box: its position in playfield coordinates, its size, and whether it
 // is sliding away.
 extern int32_t hintX;

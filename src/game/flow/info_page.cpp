@@ -25,9 +25,9 @@ void LeaveInfoPage() { removeSurface(infoPicture); }
 
 int32_t UpdateInfoPage() {
     if (steerUp)
-        scrollSpeed = std::max(scrollSpeed - 1, -40);
+        scrollSpeed = std::max(scrollSpeed - 1, -kMaxScrollSpeed);
     else if (steerDown)
-        scrollSpeed = std::min(scrollSpeed + 1, 40);
+        scrollSpeed = std::min(scrollSpeed + 1, kMaxScrollSpeed);
     else
         scrollSpeed += scrollSpeed > 0 ? -1 : scrollSpeed < 0 ? 1 : 0;
     scrollPos += scrollSpeed >> 1;

@@ -6,7 +6,9 @@
 struct Surface;
 
 extern int32_t scrollPos;    // pixels
-extern int32_t scrollSpeed;  // -40..40
+extern int32_t scrollSpeed;  // -40..40 from the keys and the wheel
+constexpr int32_t kMaxScrollSpeed = 40;
+constexpr int32_t kWheelScrollSpeed = 16;  // added by one notch of the wheel
 extern int32_t panelOpen;    // 0 or 1
 extern int32_t panelAnim;    // 0..150
 extern Surface* infoPicture;

@@ -17,17 +17,17 @@
 #include "shell/platform.h"
 
 int32_t menuGlow[6];
+int32_t menuKeyItem = -1;
 
 namespace {
 Surface* menuTitle;  // the menu's own copy of the title picture
 Surface* menuBackground;
 
-int FirstShownItem() { return gameInProgress ? 0 : 1; }
 int ItemX() { return layout::MenuItemX(mainMenuPicture->width); }
 int ItemY(int item) { return layout::MenuItemY(item, gameInProgress); }
 
 void AddPlainItems() {
-    for (int i = FirstShownItem(); i < layout::kMenuItemCount; ++i) drawMenuStrip(menuTitle, ItemX(), ItemY(i), i);
+    for (int i = FirstMenuItem(); i < layout::kMenuItemCount; ++i) drawMenuStrip(menuTitle, ItemX(), ItemY(i), i);
 }
 
 // The paused playfield, dimmed, and the side panel of the running game.
@@ -42,6 +42,10 @@ void PutPausedGameIntoTitle() {
 }
 }  // namespace
 
+int32_t FirstMenuItem() { return gameInProgress ? 0 : 1; }
+
+void ParkPointerOnResume() { SetCursorPosition(kScreenWidth / 2, layout::MenuItemY(0, 1) + layout::kMenuTextCentreRow); }
+
 int32_t MenuItemAt(int32_t y) { return (y - layout::kMenuTop - layout::kMenuInProgressShift * gameInProgress) / layout::kMenuPitch; }
 
 void EnterMainMenu() {
@@ -51,7 +55,8 @@ void EnterMainMenu() {
     loadPicture("mainMenu.png", mainMenuPicture);
     menuBackground = createSurface(layout::kPanelWidth, layout::kPanelHeight);
     if (gameInProgress) PutPausedGameIntoTitle();
-    for (int i = FirstShownItem(); i < layout::kMenuItemCount; ++i) menuGlow[i] = 0;
+    for (int i = FirstMenuItem(); i < layout::kMenuItemCount; ++i) menuGlow[i] = 0;
+    menuKeyItem = -1;
     AddPlainItems();
     ShowCursor();
 }
@@ -63,8 +68,9 @@ void LeaveMainMenu() {
 }
 
 int32_t UpdateMainMenu() {
-    for (int i = FirstShownItem(); i < layout::kMenuItemCount; ++i) {
-        if (mouseY >= ItemY(i) && mouseY < ItemY(i) + layout::kMenuPitch) {
+    for (int i = FirstMenuItem(); i < layout::kMenuItemCount; ++i) {
+        const bool lit = menuKeyItem >= 0 ? i == menuKeyItem : mouseY >= ItemY(i) && mouseY < ItemY(i) + layout::kMenuPitch;
+        if (lit) {
             menuGlow[i] = menuGlow[i] + 5 > 0 ? 0 : menuGlow[i] + 5;
         } else if ((tickCounter & 1) == 0 && menuGlow[i] > -31) {
             menuGlow[i] -= 1;
@@ -82,7 +88,7 @@ int32_t DrawMainMenu() {
         AddPlainItems();
     }
     centerSurface(backSurface, menuTitle);
-    for (int i = FirstShownItem(); i < layout::kMenuItemCount; ++i)
+    for (int i = FirstMenuItem(); i < layout::kMenuItemCount; ++i)
         drawMenuStripParam(backSurface, ItemX(), ItemY(i), i, menuGlow[i]);
     const uint16_t credit = packColour(10, 10, 31);
     const int cx = backSurface->width / 2;

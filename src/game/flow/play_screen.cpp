@@ -64,6 +64,11 @@ void DrawPlayMessages() {
     const int messageY = playfieldRect.y + playfieldImage->height - 120;
     if (!BreakableBlocksLeft()) DrawScreenText(backSurface, "Level Complete!", cx, playfieldRect.y + 65, 0, TextCentred, true);
     if (serveTimer > 50 && serveTimer < 350) DrawScreenText(backSurface, "Get Ready!", cx, messageY, 0, TextCentred, true);
+    // While a hint holds the serve back, a click cuts the wait short: say so.
+    if (hintsEnabled && serveTimer > kHintWaitCutTo) {
+        DrawSmallTextCentred(backSurface, "Click to start now", cx + 1, messageY + 17, 0);
+        DrawSmallTextCentred(backSurface, "Click to start now", cx, messageY + 16, packColour(31, 31, 31));
+    }
     if (serveTimer < -200 && ballCount == 0 && BreakableBlocksLeft())
         DrawScreenText(backSurface, "Doh!!", cx, messageY, 0, TextCentred, true);
 }

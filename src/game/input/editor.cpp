@@ -18,6 +18,7 @@ int32_t grabX, grabY;
 int32_t placeX, placeY;
 int32_t editorPowerUp = -1;
 int32_t editorCentreX, editorCentreY;
+int32_t editorHelpShown;
 
 namespace {
 constexpr int kTightenPasses = 10;
@@ -110,6 +111,7 @@ void EnterLevelEditor() {
     editorKind = -1;
     editorPowerUp = -1;
     liftedFromLevel = 0;
+    editorHelpShown = 1;
     ComposePlayfield();
 }
 
@@ -183,6 +185,7 @@ bool HeldShapeKept() {
 }
 
 void LevelEditorInput(uint32_t message, uint32_t wParam, int32_t) {
+    if (message == MsgKeyDown || message == MsgLeftDown) editorHelpShown = 0;
     switch (message) {
         case MsgKeyUp: EditorKeyUp(KeyCode(wParam)); break;
         case MsgLeftDown: EditorPointer(true); break;

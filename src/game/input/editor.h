@@ -13,6 +13,7 @@ extern int32_t grabX, grabY;      // where the pointer holds the shape, from its
 extern int32_t placeX, placeY;    // playfield position the shape in hand would go to
 extern int32_t editorPowerUp;     // power-up type selected for marking blocks, or -1
 extern int32_t editorCentreX, editorCentreY;  // what the tightening keys pull towards
+extern int32_t editorHelpShown;   // 1 until the first click or key: the one-line help
 
 void EnterLevelEditor();
 void LeaveLevelEditor();

@@ -11,7 +11,9 @@
 #include "game/play/level.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
+#include "gfx/font.h"
 #include "shell/input.h"
+#include "shell/screen.h"
 
 namespace {
 constexpr int kExitHoverMax = 5;
@@ -51,5 +53,9 @@ int32_t DrawLevelEditor() {
     }
     if (editorPowerUp >= 0) DrawPowerUpIcon(backSurface, mouseX, mouseY, static_cast<int>(tickCounter & 31), editorPowerUp);
     DrawExitButton();
+    if (editorHelpShown)
+        drawSmallText(backSurface, "Pick a shape and paint  Press a block to lift it  Up/Down: level  "
+                                   "Left/Right: close gaps",
+                      4, kScreenHeight - 14, packColour(31, 31, 16));
     return ModeLevelEditor;
 }

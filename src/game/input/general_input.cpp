@@ -1,16 +1,23 @@
 // The rules every input event passes before the screen's own handling.
+#include "game/flow/main_menu.h"
 #include "game/game_state.h"
 #include "game/input/input_modes.h"
 #include "game/layout.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
+#include "gfx/screen_note.h"
 #include "gfx/screenshot.h"
 #include "gfx/display.h"
 #include "shell/input.h"
 
 namespace {
-// Print Screen writes a screenshot in every screen; its release is ignored.
-constexpr int32_t kScreenshotKey = VkPrintScreen;
+constexpr double kScreenshotNoteSeconds = 2.0;
+
+// Writes a screenshot and says where it went, on the screen for a moment.
+void TakeScreenshot() {
+    const std::string path = saveScreenshot();
+    ShowScreenNote(path.empty() ? "Screenshot failed" : "Screenshot " + path, kScreenshotNoteSeconds);
+}
 
 bool EscapeLeadsToMenu(int32_t mode) {
     switch (mode) {
@@ -40,11 +47,15 @@ void HandleFocusLost() {
 }
 
 bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
-    if ((message == MsgKeyDown || message == MsgKeyUp) && KeyCode(wParam) == kScreenshotKey) {
-        if (message == MsgKeyDown) saveScreenshot();
+    // Print Screen and F12 take a screenshot in every screen (desktops often keep
+    // Print Screen for themselves); their releases are ignored.
+    if ((message == MsgKeyDown || message == MsgKeyUp) &&
+        (KeyCode(wParam) == VkPrintScreen || KeyCode(wParam) == VkF12)) {
+        if (message == MsgKeyDown) TakeScreenshot();
         return true;
     }
     if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape] && EscapeLeadsToMenu(currentMode)) {
+        if (currentMode == ModePlay) ParkPointerOnResume();
         EscapeToMenu();
         return true;
     }

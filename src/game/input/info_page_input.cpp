@@ -37,6 +37,11 @@ void InfoPageInput(uint32_t message, uint32_t wParam, int32_t) {
         SetSteering(KeyCode(wParam), message == MsgKeyDown ? 1 : 0);
         return;
     }
+    if (message == MsgMouseWheel) {
+        // A notch away from the player scrolls up, as the Up key does, a little further each notch.
+        scrollSpeed = std::clamp(scrollSpeed - kWheelScrollSpeed * WheelNotches(wParam), -kMaxScrollSpeed, kMaxScrollSpeed);
+        return;
+    }
     if (message == MsgLeftDown) {
         scrollPos = std::clamp(scrollPos, 0, std::max(MaxScrollPos(), 0));
         return;

@@ -29,3 +29,8 @@ void InfoPageInput(uint32_t message, uint32_t wParam, int32_t param);
 void ChooseLevelInput(uint32_t message, uint32_t wParam, int32_t param);
 void PlayInput(uint32_t message, uint32_t wParam, int32_t param);
 void GameOverInput(uint32_t message, uint32_t wParam, int32_t param);
+
+// What a key means on the screens that can be worked without a mouse: the
+// direction bindings and the arrow keys move a highlight, Enter and Space choose.
+enum MenuKey { MenuKeyNone, MenuKeyUp, MenuKeyDown, MenuKeyLeft, MenuKeyRight, MenuKeyChoose };
+MenuKey MenuKeyOf(uint32_t wParam);

@@ -2,6 +2,7 @@
 // picture.
 #include "game/flow/kept_game.h"
 #include "game/game_state.h"
+#include "game/layout.h"
 #include "game/flow/main_menu.h"
 #include "game/input/input_modes.h"
 #include "game/play/blocks.h"
@@ -29,17 +30,21 @@ void IntroSplashInput(uint32_t message, uint32_t, int32_t) {
     musicWanted = 0;
 }
 
-void MainMenuInput(uint32_t message, uint32_t wParam, int32_t) {
-    if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape]) {
-        if (gameInProgress == 1)
-            Resume();
-        else
-            currentMode = ModeExitWallpaper;
-        return;
+namespace {
+// Up and Down step through the items shown, round at the ends; the first step
+// starts from the item under the pointer.
+void StepMenuHighlight(int step) {
+    const int first = FirstMenuItem(), count = layout::kMenuItemCount - first;
+    int item = menuKeyItem;
+    if (item < first) {
+        const int pointed = MenuItemAt(mouseY);
+        item = pointed >= first && pointed < layout::kMenuItemCount ? pointed : step > 0 ? layout::kMenuItemCount - 1 : first;
     }
-    if (message != MsgLeftUp) return;
+    menuKeyItem = first + (item - first + step + count) % count;
+}
+
+void ChooseMenuItem(int32_t item) {
     playSound(SoundCleep);
-    const int32_t item = MenuItemAt(mouseY);
     if (modeFrameCount <= 2) return;
     switch (item) {
         case 0: if (gameInProgress == 1) Resume(); break;
@@ -50,6 +55,23 @@ void MainMenuInput(uint32_t message, uint32_t wParam, int32_t) {
         case 5: currentMode = ModeExitWallpaper; break;
         default: break;
     }
+}
+}  // namespace
+
+void MainMenuInput(uint32_t message, uint32_t wParam, int32_t) {
+    if (message == MsgKeyUp && KeyCode(wParam) == keyBindings[BindEscape]) {
+        if (gameInProgress == 1)
+            Resume();
+        else
+            currentMode = ModeExitWallpaper;
+        return;
+    }
+    const MenuKey key = message == MsgKeyDown || message == MsgKeyUp ? MenuKeyOf(wParam) : MenuKeyNone;
+    if (message == MsgKeyDown && (key == MenuKeyUp || key == MenuKeyDown)) StepMenuHighlight(key == MenuKeyUp ? -1 : 1);
+    if (message == MsgMouseMove) menuKeyItem = -1;
+    // A click while the keys hold the highlight (the gamepad's A) chooses the lit item.
+    if (message == MsgLeftUp) ChooseMenuItem(menuKeyItem >= 0 ? menuKeyItem : MenuItemAt(mouseY));
+    if (message == MsgKeyUp && key == MenuKeyChoose && menuKeyItem >= 0) ChooseMenuItem(menuKeyItem);
 }
 
 void HighScoresInput(uint32_t message, uint32_t, int32_t) {

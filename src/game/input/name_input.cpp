@@ -9,10 +9,11 @@
 #include "shell/input.h"
 #include "sound/mixer.h"
 
-void EnterNameInput(uint32_t message, uint32_t, int32_t param) {
+void EnterNameInput(uint32_t message, uint32_t wParam, int32_t param) {
     using namespace layout;
     if (message == MsgKeyDown) {
-        if (param > 0x1F) AppendNameCharacter(static_cast<char>(param & 0xFF));
+        // Arrows, function keys and the like carry their key code: they type nothing.
+        if (param > 0x1F && KeyMakesCharacter(wParam)) AppendNameCharacter(static_cast<char>(param & 0xFF));
         if (param == 8) EraseNameCharacter();
         return;
     }

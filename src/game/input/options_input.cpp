@@ -16,9 +16,12 @@ void OptionsInput(uint32_t message, uint32_t wParam, int32_t) {
     using namespace layout;
     const int px = OptionsOriginX(optionsPicture->width), py = OptionsOriginY(optionsPicture->height);
     if (message == MsgKeyUp) {
+        // A waiting row takes any key, Escape too; otherwise Escape closes the window.
         if (captureSlot >= 0) {
             keyBindings[captureSlot] = KeyCode(wParam);
             captureSlot = -1;
+        } else if (KeyCode(wParam) == keyBindings[BindEscape]) {
+            currentMode = ModeMainMenu;
         }
         return;
     }

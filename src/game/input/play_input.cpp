@@ -2,6 +2,7 @@
 // back to the menu (Pause, the right button, the side panel's menu button).
 #include "game/game_state.h"
 #include "game/flow/hints.h"
+#include "game/flow/main_menu.h"
 #include "game/layout.h"
 #include "game/input/input_modes.h"
 #include "game/play/paddle.h"
@@ -29,7 +30,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
         case MsgLeftDown:
             if (hintsEnabled == 1) {
                 hintLeaving = 1;
-                if (serveTimer > 200) serveTimer = 300;
+                if (serveTimer > 200) serveTimer = kHintWaitCutTo;
             }
             break;
         case MsgKeyDown:
@@ -39,7 +40,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
                 *flag = message == MsgKeyDown ? 1 : 0;
             }
             if (message == MsgKeyUp && key == kPauseKey) {
-                SetCursorPosition(kScreenWidth / 2, kScreenHeight / 2);
+                ParkPointerOnResume();
                 currentMode = ModeMainMenu;
             }
             break;
@@ -56,7 +57,7 @@ void PlayInput(uint32_t message, uint32_t wParam, int32_t) {
             waitForButtonRelease = 0;
             break;
         case MsgRightDown:
-            SetCursorPosition(kScreenWidth / 2, kScreenHeight / 2);
+            ParkPointerOnResume();
             currentMode = ModeMainMenu;
             break;
         default:
