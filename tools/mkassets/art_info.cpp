@@ -7,7 +7,7 @@
 #include "art_powerups.h"
 #include "art_families.h"
 #include "families.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "theme.h"
 

@@ -4,7 +4,7 @@
 
 #include "art_families.h"
 #include "families.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "svg.h"
 #include "theme.h"

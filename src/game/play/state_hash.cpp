@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/debris.h"
 #include "game/play/explosions.h"
