@@ -5,7 +5,7 @@ DEBBUILD ?= build-deb
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install deb sanitize fuzz soak bench shots verify-levels clean
+.PHONY: all deps configure run test install deb sanitize fuzz soak bench shots verify-levels update-replays mutate clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -61,5 +61,15 @@ shots: all
 verify-levels: all
 	scripts/verify-levels $(BUILD)
 
+# After an intended change of the play rules: record the replays' expected
+# traces and dumps again (see scripts/update-replays).
+update-replays: all
+	scripts/update-replays $(BUILD)
+
+# Not part of `make test`: breaks one play rule at a time (tests/mutations.list)
+# in a scratch copy and checks that the play tests and the replays notice.
+mutate: all
+	scripts/mutate $(BUILD)
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(DEBBUILD) build-fuzz
+	rm -rf $(BUILD) $(SANBUILD) $(DEBBUILD) build-fuzz build-mutate

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "app/modes.h"
 #include "app/state_dump.h"
+#include "game/play/state_hash.h"
 #include "gfx/png_writer.h"
 #include "gfx/display.h"
 #include "app/events.h"
@@ -24,6 +25,10 @@ size_t nextCommand = 0;
 bool shiftHeld = false;
 bool leftHeld = false;
 bool rightHeld = false;
+// The open state trace: a line every traceEvery ticks, the next at traceTick.
+std::FILE* trace = nullptr;
+uint32_t traceEvery = 0;
+uint32_t traceTick = 0;
 
 bool ParseNumber(const std::string& word, long long low, long long high, long long& value) {
     if (word.empty()) return false;
@@ -86,6 +91,12 @@ std::string ParseLine(const std::string& line, int lineNumber, ScriptCommand& c,
         if (std::string e = expect(3); !e.empty()) return e;
         c.kind = verb == "dump" ? ScriptCommand::Dump : ScriptCommand::Screenshot;
         c.path = words[2];
+    } else if (verb == "trace") {
+        if (std::string e = expect(4); !e.empty()) return e;
+        c.kind = ScriptCommand::Trace;
+        c.path = words[2];
+        if (!ParseNumber(words[3], 1, 1000000, value)) return "bad trace interval \"" + words[3] + "\"";
+        c.code = static_cast<uint32_t>(value);
     } else if (verb == "focus") {
         if (std::string e = expect(3); !e.empty()) return e;
         if (words[2] != "lost") return "focus needs lost";
@@ -176,6 +187,17 @@ void RunScriptCommand(const ScriptCommand& c) {
             if (!WriteStateDump(c.path))
                 LogMessageColour(1, "[ERROR] Unable to write state dump " + c.path + "\n", ColourRed);
             break;
+        case ScriptCommand::Trace:
+            if (trace) std::fclose(trace);
+            trace = std::fopen(c.path.c_str(), "w");
+            if (!trace) {
+                LogMessageColour(1, "[ERROR] Unable to write state trace " + c.path + "\n", ColourRed);
+                break;
+            }
+            std::fprintf(trace, "%s\n", StateTraceHeader().c_str());
+            traceEvery = c.code;
+            traceTick = tickCounter;
+            break;
         case ScriptCommand::FocusLost:
             FocusLost();
             break;
@@ -188,5 +210,10 @@ void RunScriptCommand(const ScriptCommand& c) {
 void RunDueScriptCommands() {
     while (nextCommand < script.size() && script[nextCommand].tick <= tickCounter)
         RunScriptCommand(script[nextCommand++]);
+    if (trace && tickCounter >= traceTick) {
+        std::fprintf(trace, "%s\n", StateTraceLine().c_str());
+        std::fflush(trace);
+        traceTick = tickCounter + traceEvery;
+    }
     if (tickLimit != 0 && tickCounter >= tickLimit) RequestClose();
 }

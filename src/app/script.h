@@ -2,15 +2,16 @@
 // is the tick after which the command runs, in the message-drain step of that pass:
 //   120 key down 0x27 | 200 mouse move 300 250 | 210 mouse down left 300 250
 //   300 screenshot shot.png | 300 dump state.txt | 400 focus lost | 900 quit
+//   0 trace trace.txt 10   (the state fingerprint every 10 ticks from then on)
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
 struct ScriptCommand {
-    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MouseWheel, Screenshot, Dump, FocusLost, Quit } kind;
+    enum Kind { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MouseWheel, Screenshot, Dump, Trace, FocusLost, Quit } kind;
     uint32_t tick;
-    uint32_t code;   // key code, or 0 left / 1 right for buttons
+    uint32_t code;   // key code, 0 left / 1 right for buttons, or a trace's interval
     int32_t x, y;
     std::string path;
     int line;

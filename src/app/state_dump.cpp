@@ -12,6 +12,7 @@
 #include "game/play/level.h"
 #include "game/play/paddle.h"
 #include "game/play/power_ups.h"
+#include "game/play/state_hash.h"
 #include "shell/random.h"
 #include "sound/mixer.h"
 
@@ -86,6 +87,9 @@ std::string StateDumpText() {
                std::to_string(b.powerUp);
     }
     out += '\n';
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(StateHash()));
+    out += "state_hash " + std::string(hash) + "\n";
     return out;
 }
 
