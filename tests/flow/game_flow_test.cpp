@@ -86,9 +86,9 @@ TEST_F(GameFlow, AKeyReleasedInTheMenuLeavesThePaddleStillAfterResume) {
     const int t = kMenuReadyTick;
     Click(t, 300, MenuItemScreenY(1));
     Click(t + 10, 30, 137);
-    At(t + 40, "key down 0x25");
-    At(t + 45, "key up 0x1B");
-    At(t + 50, "key up 0x25");  // released while the menu is shown
+    At(t + 40, "key down Left");
+    At(t + 45, "key up Escape");
+    At(t + 50, "key up Left");  // released while the menu is shown
     Click(t + 55, 300, 68);
     At(t + 60, "dump resumed");
     At(t + 90, "dump later");
@@ -148,16 +148,16 @@ TEST_F(GameFlow, TheMenuAndTheChooserWorkWithoutAMouse) {
     const int t = kMenuReadyTick;
     // The first Down lights "New Game", the next "Options"; a click (the
     // gamepad's A) chooses the lit item wherever the pointer is.
-    At(t, "key down 0x28");
-    At(t + 1, "key down 0x28");
+    At(t, "key down Down");
+    At(t + 1, "key down Down");
     At(t + 2, "mouse down left 300 5");
     At(t + 3, "mouse up left 300 5");
     At(t + 5, "dump options");
-    At(t + 6, "key up 0x1B");  // Escape leaves the options
+    At(t + 6, "key up Escape");  // Escape leaves the options
     At(t + 8, "dump menu");
-    At(t + 10, "key down 0x26");  // Up from nothing goes round to "Exit"...
-    At(t + 11, "key down 0x28");  // ...and on round to "New Game"
-    At(t + 12, "key up 0x0D");
+    At(t + 10, "key down Up");  // Up from nothing goes round to "Exit"...
+    At(t + 11, "key down Down");  // ...and on round to "New Game"
+    At(t + 12, "key up Enter");
     At(t + 14, "dump chooser");
     // The first key lights the newest open level (12); Up goes a row up (2),
     // Right to 3, Down to the open level nearest below it (12 again, as 13 is
@@ -168,7 +168,7 @@ TEST_F(GameFlow, TheMenuAndTheChooserWorkWithoutAMouse) {
         At(t + 21 + 2 * i, std::string("key up ") + key[i]);
     }
     At(t + 30, "dump lit");
-    At(t + 31, "key up 0x20");
+    At(t + 31, "key up Space");
     At(t + 33, "dump chosen");
     At(t + 34, "quit");
     ASSERT_EQ(run.Run(s), 0);

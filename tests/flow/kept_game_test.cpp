@@ -23,10 +23,10 @@ struct KeptGame : ScriptTest {
     // Resume from the menu at `at`, steer a little, and dump every tick.
     void ResumeAndPlay(int at) {
         Click(at, 300, MenuItemScreenY(0, 1));
-        At(at + 30, "key down 0x25");
-        At(at + 70, "key up 0x25");
-        At(at + 90, "key down 0x27");
-        At(at + 130, "key up 0x27");
+        At(at + 30, "key down Left");
+        At(at + 70, "key up Left");
+        At(at + 90, "key down Right");
+        At(at + 130, "key up Right");
         for (int i = 0; i < kDumps; ++i) At(at + 3 + i, "dump d" + std::to_string(i));
         At(at + 3 + kDumps, "quit");
     }
@@ -36,7 +36,7 @@ TEST_F(KeptGame, AGameKeptWhenTheProgramEndsGoesOnExactlyWhenResumed) {
     Click(kMenuReadyTick, 300, MenuItemScreenY(1));
     Click(kMenuReadyTick + 10, 30, 137);        // level 1
     Click(kMenuReadyTick + 60, 200, 300);       // the hint goes: the ball is served sooner
-    At(kPause, "key up 0x1B");
+    At(kPause, "key up Escape");
     const std::vector<std::string> paused = s;
 
     ResumeAndPlay(kResume);
