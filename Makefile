@@ -4,7 +4,7 @@ SANBUILD ?= build-sanitize
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install sanitize fuzz soak bench shots verify-levels clean
+.PHONY: all deps configure run test install sanitize fuzz soak bench shots verify-levels update-po clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -48,6 +48,12 @@ shots: all
 # Not part of `make test`: every level played by the autoplayer, on Easy and Insane.
 verify-levels: all
 	scripts/verify-levels $(BUILD)
+
+# The template from the sources, and every catalogue merged with it; new texts
+# come in untranslated, and the build fails until they are translated.
+update-po:
+	scripts/extract-pot po/zapbrik.pot
+	for po in po/*.po; do msgmerge --quiet --update --backup=none --no-wrap --previous $$po po/zapbrik.pot; done
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD) build-fuzz

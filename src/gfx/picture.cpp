@@ -182,8 +182,14 @@ int loadJpegPicture(const std::string& path, Surface*& target) {
     return 1;
 }
 
+bool HasWords(const std::string& name) {
+    for (const char* picture : kPicturesWithWords)
+        if (name == picture) return true;
+    return false;
+}
+
 void loadPicture(const std::string& name, Surface*& target) {
-    const std::string path = dataFolder + name;
+    const std::string path = HasWords(name) ? LocalisedDataFile(name) : dataFolder + name;
     FILE* probe = std::fopen(path.c_str(), "r");
     if (!probe) {
         platform.messageBox(path.c_str(), "File Not Found", MessageOk);

@@ -10,6 +10,9 @@ extern int32_t scrollSpeed;  // -40..40
 extern int32_t panelOpen;    // 0 or 1
 extern int32_t panelAnim;    // 0..150
 extern Surface* infoPicture;
+// The hidden panel's options, in the order of its lines.
+constexpr int kHiddenOptions = 6;
+extern const char* const hiddenOptionNames[kHiddenOptions];
 
 // The largest scroll position: the picture's height + 20 - 440.
 int32_t MaxScrollPos();

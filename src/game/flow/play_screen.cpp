@@ -15,6 +15,7 @@
 #include "game/play/power_ups.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
+#include "shell/catalogue.h"
 #include "shell/display.h"
 #include "shell/random.h"
 
@@ -62,10 +63,10 @@ bool BreakableBlocksLeft() { return !OnlyIndestructibleLeft(); }
 void DrawPlayMessages() {
     const int cx = playfieldRect.x + playfieldImage->width / 2;
     const int messageY = playfieldRect.y + playfieldImage->height - 120;
-    if (!BreakableBlocksLeft()) DrawScreenText(backSurface, "Level Complete!", cx, playfieldRect.y + 65, 0, TextCentred, true);
-    if (serveTimer > 50 && serveTimer < 350) DrawScreenText(backSurface, "Get Ready!", cx, messageY, 0, TextCentred, true);
+    if (!BreakableBlocksLeft()) DrawScreenText(backSurface, Tr("Level Complete!"), cx, playfieldRect.y + 65, 0, TextCentred, true);
+    if (serveTimer > 50 && serveTimer < 350) DrawScreenText(backSurface, Tr("Get Ready!"), cx, messageY, 0, TextCentred, true);
     if (serveTimer < -200 && ballCount == 0 && BreakableBlocksLeft())
-        DrawScreenText(backSurface, "Doh!!", cx, messageY, 0, TextCentred, true);
+        DrawScreenText(backSurface, Tr("Doh!!"), cx, messageY, 0, TextCentred, true);
 }
 }  // namespace
 
