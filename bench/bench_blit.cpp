@@ -6,9 +6,9 @@
 
 #include "gfx/blit.h"
 #include "gfx/surface.h"
-#include "shell/display.h"
+#include "gfx/display.h"
 #include "shell/platform.h"
-#include "shell/sdl_platform.h"
+#include "app/sdl/sdl_platform.h"
 
 namespace {
 Surface* MakeSource() {

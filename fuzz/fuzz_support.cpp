@@ -7,14 +7,15 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
+#include "app/load_assets.h"
 #include "gfx/assets.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
 #include "gfx/surface.h"
-#include "shell/display.h"
-#include "shell/events.h"
-#include "shell/loop.h"
+#include "gfx/display.h"
+#include "app/events.h"
+#include "app/loop.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
 

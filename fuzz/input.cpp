@@ -2,8 +2,9 @@
 // the input starts in; then each three bytes are one event or a pause, with one
 // pass of the main loop after each.
 #include "fuzz_support.h"
-#include "game/flow/game_state.h"
-#include "shell/loop.h"
+#include "game/game_state.h"
+#include "app/loop.h"
+#include "shell/platform.h"
 
 namespace {
 constexpr int kMaxPasses = 1500;

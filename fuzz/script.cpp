@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/script.h"
+#include "app/script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<ScriptCommand> commands;

@@ -1,9 +1,9 @@
 // The settings file: any bytes are applied or refused, and what was applied is
 // shown by the options screen and saved again.
 #include "fuzz_support.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/settings.h"
-#include "shell/events.h"
+#include "app/events.h"
 #include "shell/paths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

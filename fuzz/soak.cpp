@@ -19,9 +19,10 @@
 #include <set>
 
 #include "fuzz_support.h"
-#include "game/flow/game_state.h"
-#include "game/input/autoplay.h"
-#include "shell/loop.h"
+#include "game/game_state.h"
+#include "app/autoplay.h"
+#include "app/loop.h"
+#include "shell/platform.h"
 
 namespace {
 long ResidentKb() {

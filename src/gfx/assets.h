@@ -10,6 +10,3 @@ extern Surface* powerUpsSheet;  // "power-ups.png": icon, mask and glow rows
 extern Surface* bgPicture;         // "bg.png": the tiling background
 extern Surface* bgVariants[8];     // bgPicture shifted by eighths of a pixel, for smooth scrolling
 extern Surface* workSurface;    // 330 x 440, the scenery as the level was loaded
-
-void loadAssets();
-void releaseAssets();

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/display.h"
+#include "gfx/display.h"
 #include "shell/log.h"
 #include "shell/platform.h"
 

@@ -30,6 +30,14 @@ const Platform kHeadlessPlatform = {HeadlessRead,   HeadlessFrequency, HeadlessW
                                     NoLock};
 
 Platform platform = kHeadlessPlatform;
+int32_t quitRequested = 0;
+int32_t programExitStatus = 0;
+
+void RequestClose() { quitRequested = 1; }
+
+void ShowCursor() { platform.setCursorVisible(true); }
+void HideCursor() { platform.setCursorVisible(false); }
+void SetCursorPosition(int x, int y) { platform.warpCursor(x, y); }
 
 void UseHeadlessPlatform() {
     platform = kHeadlessPlatform;

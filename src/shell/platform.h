@@ -22,6 +22,17 @@ struct Platform {
 
 extern Platform platform;
 
+// Set to end the program as a window close does; the main loop stops at the end
+// of the pass.
+extern int32_t quitRequested;
+extern int32_t programExitStatus;  // what the program returns once the loop ends
+void RequestClose();
+
+// The pointer, in game pixels.
+void ShowCursor();
+void HideCursor();
+void SetCursorPosition(int x, int y);
+
 // The virtual clock of headless runs: 60,000,000,000 counts a second, so one
 // tick is 10^9 counts and the +1 drift of each pass never adds up to a tick.
 constexpr int64_t kVirtualFrequency = 60'000'000'000LL;

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/display.h"
+#include "shell/screen.h"
 
 struct WindowView {
     int windowWidth = 0, windowHeight = 0;

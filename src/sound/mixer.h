@@ -39,10 +39,7 @@ extern int32_t groupCount;
 extern int64_t lastMixTime;
 extern int32_t soundEnabled;
 
-// The device output (SDL) opens and starts the sound; prepareMixer is the part of
-// opening that every output shares: the mix clock and the starting volumes.
-int openSound(int probeOnly);
-void startSound();
+// Every output's part of opening the sound: the mix clock and the starting volumes.
 void prepareMixer();
 // Mixes one buffer of kMixBufferSamples samples into out. The output calls it
 // with the audio lock held.

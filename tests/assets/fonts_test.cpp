@@ -6,7 +6,7 @@
 #include <string>
 
 #include "asset_support.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "gfx/font.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "asset_support.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "gfx/font.h"
 
 using namespace layout;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "asset_support.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 
 using namespace layout;
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "asset_support.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 
 using namespace layout;
 

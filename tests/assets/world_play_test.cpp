@@ -2,14 +2,14 @@
 // the paddle steered by a simple script that follows the ball.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
 #include "game/play/play_tick.h"
 #include "game/play/playfield.h"
 #include "play/play_fixture.h"
-#include "shell/events.h"
+#include "app/events.h"
 #include "shell/paths.h"
 
 namespace {

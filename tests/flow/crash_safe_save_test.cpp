@@ -15,7 +15,7 @@
 #include <random>
 
 #include "flow_run.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
 #include "game/flow/settings.h"
 #include "game/play/level.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/settings.h"
 #include "shell/log.h"
 #include "shell/paths.h"

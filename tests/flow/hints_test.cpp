@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "gfx/assets.h"
 #include "gfx/surface.h"
 #include "shell/paths.h"

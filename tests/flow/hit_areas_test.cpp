@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/main_menu.h"
-#include "shell/events.h"
+#include "app/events.h"
 
 namespace {
 TEST(HitAreas, MenuRowsTruncateTowardsZero) {

@@ -2,7 +2,7 @@
 // with the language's own pictures.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "shell/language.h"
 #include "test_support.h"
 

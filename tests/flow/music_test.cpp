@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../sound/sound_test_support.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "shell/paths.h"
 #include "test_support.h"
 

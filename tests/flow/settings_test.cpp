@@ -8,7 +8,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "shell/log.h"
 #include "shell/paths.h"
 #include "sound/mixer.h"

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
+#include "app/load_assets.h"
 #include "gfx/assets.h"
 #include "gfx/font.h"
 #include "shell/log.h"

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/editor.h"
 #include "game/play/level.h"
 #include "play/play_fixture.h"
-#include "shell/events.h"
+#include "app/events.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
 #include "test_support.h"

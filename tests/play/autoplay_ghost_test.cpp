@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "game/input/autoplay_ghost.h"
+#include "game/play/autoplay_ghost.h"
 #include "game/play/balls.h"
 #include "game/play/level.h"
 #include "play/play_fixture.h"

@@ -2,8 +2,8 @@
 // pointer alone, in a bounded number of ticks, and keep count of what it lost.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
-#include "game/input/autoplay.h"
+#include "game/game_state.h"
+#include "app/autoplay.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"

@@ -3,7 +3,7 @@
 // table when full, sparks and the explosion effects.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
 #include "game/play/explosions.h"

@@ -2,7 +2,7 @@
 // serve's aiming line, debris pixels and the paddle pieces.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"

@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "game/flow/game_state.h"
-#include "game/flow/state_dump.h"
+#include "game/game_state.h"
+#include "app/state_dump.h"
 #include "game/play/balls.h"
 #include "game/play/block_set.h"
 #include "game/play/blocks.h"
@@ -18,7 +18,7 @@
 #include "game/play/power_ups.h"
 #include "gfx/png_writer.h"
 #include "play/play_fixture.h"
-#include "shell/events.h"
+#include "app/events.h"
 #include "shell/paths.h"
 #include "test_support.h"
 

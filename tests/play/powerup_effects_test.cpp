@@ -3,7 +3,7 @@
 // the types that burn or drain the settled debris.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/block_set.h"
 #include "game/play/blocks.h"

@@ -6,8 +6,8 @@
 #include <map>
 #include <sstream>
 
-#include "game/flow/game_state.h"
-#include "game/flow/state_dump.h"
+#include "game/game_state.h"
+#include "app/state_dump.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
 #include "game/play/balls.h"

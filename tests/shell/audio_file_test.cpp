@@ -1,4 +1,4 @@
-#include "shell/audio_file.h"
+#include "app/audio_file.h"
 
 #include "../sound/sound_test_support.h"
 #include "test_support.h"

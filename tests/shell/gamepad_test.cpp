@@ -2,8 +2,8 @@
 // and mouse make.
 #include <gtest/gtest.h>
 
-#include "shell/events.h"
-#include "shell/sdl_gamepad.h"
+#include "app/events.h"
+#include "app/sdl/sdl_gamepad.h"
 
 namespace {
 const int32_t bindings[5] = {0x57, 0x53, 0x41, 0x44, 0x1B};  // rebound to W, S, A, D

@@ -2,9 +2,9 @@
 // limits, and the key names of the controls screen.
 #include <gtest/gtest.h>
 
-#include "game/flow/modes.h"
-#include "shell/events.h"
-#include "shell/sdl_input.h"
+#include "app/modes.h"
+#include "app/events.h"
+#include "app/sdl/sdl_input.h"
 
 namespace {
 GameInputEvent Key(SDL_Keycode key, uint32_t type, uint16_t modifiers) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "game/flow/game_state.h"
-#include "shell/loop.h"
+#include "game/game_state.h"
+#include "app/loop.h"
 #include "shell/platform.h"
 
 namespace {

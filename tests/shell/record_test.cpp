@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "shell/fps_readout.h"
+#include "app/fps_readout.h"
 #include "test_support.h"
 
 namespace {

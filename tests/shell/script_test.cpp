@@ -1,9 +1,9 @@
 // Script files: parsing, errors with their line numbers, and the order commands run in.
 #include <gtest/gtest.h>
 
-#include "game/flow/game_state.h"
-#include "shell/events.h"
-#include "shell/script.h"
+#include "game/game_state.h"
+#include "app/events.h"
+#include "app/script.h"
 #include "test_support.h"
 
 namespace {

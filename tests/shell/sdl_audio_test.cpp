@@ -1,4 +1,4 @@
-#include "shell/sdl_audio.h"
+#include "app/sdl/sdl_audio.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include "canvas.h"
 #include "art_families.h"
 #include "families.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "gfx/font.h"
 #include "gfx/surface.h"
 #include "output.h"

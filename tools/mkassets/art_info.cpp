@@ -8,7 +8,7 @@
 #include "art_families.h"
 #include "families.h"
 #include "fit.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "shell/catalogue.h"
 #include "theme.h"

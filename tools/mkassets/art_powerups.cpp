@@ -5,7 +5,7 @@
 
 #include "art_families.h"
 #include "families.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "text.h"
 #include "theme.h"

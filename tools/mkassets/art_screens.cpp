@@ -5,7 +5,7 @@
 #include "art_families.h"
 #include "families.h"
 #include "fit.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "shell/catalogue.h"
 #include "svg.h"
@@ -165,7 +165,8 @@ bool WriteOptions(const std::string& out) {
         float t = std::fabs(static_cast<float>(x) - kOptionsWidth / 2.0f) / (kOptionsWidth / 2.0f - 16.0f);
         c.add(x, divider, theme::kCyan, 0.5f * (1.0f - t * t));
     }
-    FitText(Face::Rounded, 11.0f, Tr("Close"), 0.5f, kCloseRight - kCloseLeft - 6);
+    // The label stays clear of the button's rounded ends.
+    FitText(Face::Rounded, 11.0f, Tr("Close"), 0.5f, kCloseRight - kCloseLeft - 12);
     theme::Button(c, kCloseLeft + 1, kCloseTop + 1, kCloseRight - kCloseLeft - 1, kCloseBottom - kCloseTop - 2, Tr("Close"),
                   theme::kPink, 11.0f);
     // The knob: an opaque chrome slider with a lit centre line and no black pixels.

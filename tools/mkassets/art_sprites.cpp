@@ -6,7 +6,7 @@
 #include "art_families.h"
 #include "families.h"
 #include "fit.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "output.h"
 #include "pixel_font.h"
 #include "shell/catalogue.h"

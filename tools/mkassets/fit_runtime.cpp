@@ -6,13 +6,13 @@
 
 #include "fit.h"
 #include "game/flow/info_page.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/options.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
 #include "shell/catalogue.h"
-#include "shell/display.h"
-#include "shell/events.h"
+#include "shell/screen.h"
+#include "shell/input.h"
 #include "shell/paths.h"
 #include "text.h"
 

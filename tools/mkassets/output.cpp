@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "gfx/picture.h"
 #include "gfx/png_writer.h"
 #include "shell/language.h"

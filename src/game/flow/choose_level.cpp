@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/play/level.h"
 #include "game/play/level_thumbnail.h"
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
-#include "shell/events.h"
+#include "shell/input.h"
 
 int32_t thumbIndex;
 int32_t chooserPhase;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "gfx/font.h"
 #include "shell/catalogue.h"

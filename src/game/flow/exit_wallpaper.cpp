@@ -1,6 +1,6 @@
 #include "game/flow/exit_wallpaper.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "gfx/blit.h"
 #include "gfx/picture.h"
 

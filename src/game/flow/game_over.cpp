@@ -3,16 +3,17 @@
 #include <cstdio>
 
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "game/play/paddle.h"
 #include "gfx/picture.h"
+#include "gfx/display.h"
 #include "shell/catalogue.h"
-#include "shell/display.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
+#include "shell/platform.h"
 
 void EnterGameOver() {
     ShowCursor();

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
 #include "game/flow/info_page.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/options.h"
 #include "game/flow/screen_text.h"
 #include "gfx/font.h"

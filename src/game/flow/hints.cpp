@@ -4,14 +4,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/play/blocks.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/surface.h"
-#include "shell/display.h"
+#include "gfx/display.h"
 #include "shell/log.h"
 #include "shell/paths.h"
 #include "shell/text_number.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "game/play/blocks.h"
 #include "game/play/paddle.h"

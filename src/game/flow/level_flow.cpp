@@ -1,7 +1,7 @@
 #include "game/flow/level_flow.h"
 
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/hints.h"
 #include "game/flow/play_screen.h"
 #include "game/play/balls.h"
@@ -11,8 +11,9 @@
 #include "game/play/play_tick.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
-#include "shell/display.h"
+#include "gfx/display.h"
 #include "shell/random.h"
+#include "shell/platform.h"
 
 namespace {
 // Moves a quarter of the way towards the target.

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/flow/play_screen.h"
 #include "game/flow/screen_text.h"
 #include "game/flow/settings.h"
@@ -11,9 +11,10 @@
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
-#include "shell/display.h"
-#include "shell/events.h"
+#include "gfx/display.h"
+#include "shell/input.h"
 #include "shell/log.h"
+#include "shell/platform.h"
 
 int32_t menuGlow[6];
 

@@ -1,6 +1,6 @@
 #include "game/flow/music.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "sound/mixer.h"
 #include "sound/samples.h"
 

@@ -1,15 +1,15 @@
 #include "game/flow/options.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/info_page.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/music.h"
 #include "game/flow/screen_text.h"
 #include "gfx/blit.h"
 #include "gfx/font.h"
 #include "gfx/picture.h"
 #include "shell/catalogue.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 int32_t captureSlot = -1;

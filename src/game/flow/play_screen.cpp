@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/hints.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
@@ -15,8 +15,8 @@
 #include "game/play/power_ups.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
+#include "gfx/display.h"
 #include "shell/catalogue.h"
-#include "shell/display.h"
 #include "shell/random.h"
 
 int32_t panelScore = -1, panelLevel = -1, panelLives = -1;

@@ -1,6 +1,6 @@
 #include "game/flow/screen_text.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
 #include "gfx/font.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "shell/atomic_file.h"
 #include "shell/log.h"
 #include "shell/paths.h"

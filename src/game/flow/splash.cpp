@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "gfx/blit.h"
 #include "gfx/picture.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "shell/platform.h"
 #include "sound/mixer.h"
 #include "sound/samples.h"

@@ -1,8 +1,8 @@
 // The level chooser: a click on a level that may be chosen starts a new game.
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 void ChooseLevelInput(uint32_t message, uint32_t, int32_t) {

@@ -3,13 +3,13 @@
 #include "game/input/editor.h"
 
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
 #include "game/play/block_set.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "shell/platform.h"
 
 int32_t editorKind = -1;

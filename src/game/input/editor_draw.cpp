@@ -2,8 +2,8 @@
 // it, the shape or power-up in hand under the pointer, and the exit button.
 #include <string>
 
-#include "game/flow/game_state.h"
-#include "game/flow/layout.h"
+#include "game/game_state.h"
+#include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "game/input/editor.h"
 #include "game/play/block_set.h"
@@ -11,7 +11,7 @@
 #include "game/play/level.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
-#include "shell/events.h"
+#include "shell/input.h"
 
 namespace {
 constexpr int kExitHoverMax = 5;

@@ -1,12 +1,12 @@
 // The level editor's pointer: picking from the two palettes, lifting, erasing
 // and marking blocks, painting shapes, and dropping a lifted block.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/input/editor.h"
 #include "game/play/block_set.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
 #include "game/play/power_ups.h"
-#include "shell/events.h"
+#include "shell/input.h"
 
 namespace {
 constexpr int kPaletteRowPitch = 30;

@@ -1,13 +1,11 @@
 // The rules every input event passes before the screen's own handling.
-#include "game/flow/game_state.h"
-#include "game/flow/modes.h"
+#include "game/game_state.h"
 #include "game/input/input_modes.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screenshot.h"
-#include "shell/display.h"
-#include "shell/events.h"
-#include "shell/record.h"
+#include "gfx/display.h"
+#include "shell/input.h"
 
 namespace {
 // Print Screen writes a screenshot in every screen; its release is ignored.
@@ -37,7 +35,6 @@ void FreezePlayfield() {
 }
 
 void HandleFocusLost() {
-    RecordFocusLost();
     if (currentMode == ModePlay) EscapeToMenu();
 }
 

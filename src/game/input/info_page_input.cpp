@@ -1,13 +1,13 @@
 // The information page: scrolling, the hidden panel's switch and its options.
 #include <algorithm>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/info_page.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/input/input_modes.h"
 #include "game/play/paddle.h"
 #include "gfx/surface.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 namespace {

@@ -1,10 +1,11 @@
 // Input of the splash screens, the main menu, the high-score table and the exit
 // picture.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/main_menu.h"
 #include "game/input/input_modes.h"
 #include "game/play/blocks.h"
-#include "shell/events.h"
+#include "shell/input.h"
+#include "shell/platform.h"
 #include "sound/mixer.h"
 
 namespace {

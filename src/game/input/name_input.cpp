@@ -1,12 +1,12 @@
 // Name entry with its on-screen keyboard, and the game over screen that leads
 // to it.
 #include "game/flow/enter_name.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/input/input_modes.h"
 #include "game/play/paddle.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 void EnterNameInput(uint32_t message, uint32_t, int32_t param) {

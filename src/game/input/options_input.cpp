@@ -1,13 +1,13 @@
 // The options window: volume sliders, hints, difficulty and key capture.
 #include "game/flow/choose_level.h"
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/high_score_table.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/flow/options.h"
 #include "game/input/input_modes.h"
 #include "gfx/font.h"
 #include "gfx/surface.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "sound/mixer.h"
 
 void OptionsInput(uint32_t message, uint32_t wParam, int32_t) {

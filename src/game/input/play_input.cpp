@@ -1,12 +1,13 @@
 // Play: steering by keys or pointer, the hint's early dismissal, and the ways
 // back to the menu (Pause, the right button, the side panel's menu button).
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/flow/hints.h"
-#include "game/flow/layout.h"
+#include "game/layout.h"
 #include "game/input/input_modes.h"
 #include "game/play/paddle.h"
-#include "shell/display.h"
-#include "shell/events.h"
+#include "gfx/display.h"
+#include "shell/input.h"
+#include "shell/platform.h"
 
 namespace {
 constexpr int32_t kPauseKey = 0x13;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"

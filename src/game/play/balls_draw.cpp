@@ -1,6 +1,6 @@
 // Balls on screen: the sprite, the aiming line of the serve and the ghost trail
 // of fast balls.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/playfield.h"
 #include "game/play/power_ups.h"

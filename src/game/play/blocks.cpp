@@ -1,6 +1,6 @@
 #include "game/play/blocks.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/block_set.h"
 #include "game/play/debris.h"
 #include "game/play/power_ups.h"

@@ -1,6 +1,6 @@
 #include "game/play/debris.h"
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/level.h"
 #include "game/play/playfield.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/block_set.h"
 #include "game/play/debris.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
-#include "shell/loop.h"
+#include "shell/platform.h"
 
 namespace {
 // Old files were drawn at two thirds of today's scale with a 15-pixel margin.

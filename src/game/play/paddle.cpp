@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
 #include "game/play/playfield.h"
 #include "game/play/power_ups.h"
 #include "game/play/tables.h"
 #include "gfx/assets.h"
-#include "shell/events.h"
+#include "shell/input.h"
 #include "shell/random.h"
+#include "shell/platform.h"
 
 int32_t paddleX, paddleY;
 int32_t paddleFixedX, paddleFixedY;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
@@ -12,9 +12,10 @@
 #include "game/play/playfield.h"
 #include "game/play/power_ups.h"
 #include "gfx/blit.h"
-#include "shell/display.h"
+#include "gfx/display.h"
 #include "shell/random.h"
 #include "sound/mixer.h"
+#include "shell/platform.h"
 
 namespace {
 int32_t ZoneFromPowerUps() {

@@ -2,7 +2,7 @@
 // the update that runs every active entry's effect.
 #include <cstring>
 
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
 #include "game/play/paddle.h"

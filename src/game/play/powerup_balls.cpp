@@ -1,6 +1,6 @@
 // Power-ups that make balls (fountain, volcano, splitter), hurry them (fast
 // balls) or take them all away (lose balls). A full ball table simply makes no more balls.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/balls.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"

@@ -1,6 +1,6 @@
 // Power-ups that destroy blocks: the blaster and the chomper pick blocks at
 // random (indestructible ones too), the lasers shoot up from the paddle.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/blocks.h"
 #include "game/play/explosions.h"
 #include "game/play/level.h"

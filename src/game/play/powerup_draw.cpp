@@ -1,6 +1,6 @@
 // What the power-ups show at the paddle: the frozen, sluggish and fast icons,
 // and the shimmer of the laser beams with a spark where each one ends.
-#include "game/flow/game_state.h"
+#include "game/game_state.h"
 #include "game/play/blocks.h"
 #include "game/play/debris.h"
 #include "game/play/level.h"
