@@ -44,7 +44,9 @@ int32_t KeyCharacter(uint32_t vk, bool shift, bool capsLock) {
     return static_cast<int16_t>(buffer);
 }
 
-std::string KeyName(int32_t code) {
+namespace {
+// The key's name as the scripts and the catalogue write it.
+std::string EnglishKeyName(int32_t code) {
     struct Entry {
         int16_t code;
         const char* name;
@@ -76,9 +78,18 @@ std::string KeyName(int32_t code) {
     };
     for (const Entry& e : table) {
         if (e.code == -1) break;
-        if (e.code == code) return Tr(e.name);
+        if (e.code == code) return e.name;
     }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "[0x%2x]", static_cast<unsigned>(code));
     return buffer;
+}
+}  // namespace
+
+std::string KeyName(int32_t code) { return Tr(EnglishKeyName(code).c_str()); }
+
+int32_t KeyCodeFromName(const std::string& name) {
+    for (int32_t code = 0xFF; code >= 0; --code)
+        if (EnglishKeyName(code) == name) return code;
+    return -1;
 }

@@ -51,5 +51,11 @@ inline uint32_t PointerParam(int x, int y) {
 // produces none (arrows, function keys), as a 16-bit value sign-extended.
 int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
 
-// The name a key binding is shown under, "[0x%2x]" for codes without one.
+// The name a key binding is shown under, in the player's language, "[0x%2x]"
+// for codes without one.
 std::string KeyName(int32_t code);
+
+// The code whose English KeyName is name (the highest such code, so "Enter" is
+// 0x0D), or -1 when no key has that name. Scripts name keys in English whatever
+// the language the game speaks.
+int32_t KeyCodeFromName(const std::string& name);

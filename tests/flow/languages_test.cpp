@@ -19,7 +19,7 @@ std::string Tour(const std::string& out) {
     stop(300, "menu");
     script += "310 mouse down left 300 159\n311 mouse up left 300 159\n";
     stop(400, "info");
-    script += "410 key down 0x1B\n411 key up 0x1B\n470 mouse down left 300 85\n471 mouse up left 300 85\n";
+    script += "410 key down Escape\n411 key up Escape\n470 mouse down left 300 85\n471 mouse up left 300 85\n";
     stop(600, "chooser");
     script += "610 mouse down left 41 148\n611 mouse up left 41 148\n";
     stop(700, "play");
