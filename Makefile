@@ -5,7 +5,7 @@ DEBBUILD ?= build-deb
 JOBS     ?= $(shell nproc)
 PREFIX   ?= /usr/local
 
-.PHONY: all deps configure run test install deb sanitize fuzz soak bench shots verify-levels update-replays mutate clean
+.PHONY: all deps configure run test install deb sanitize fuzz soak bench shots verify-levels update-replays mutate update-po clean
 
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
@@ -70,6 +70,12 @@ update-replays: all
 # in a scratch copy and checks that the play tests and the replays notice.
 mutate: all
 	scripts/mutate $(BUILD)
+
+# The template from the sources, and every catalogue merged with it; new texts
+# come in untranslated, and the build fails until they are translated.
+update-po:
+	scripts/extract-pot po/zapbrik.pot
+	for po in po/*.po; do msgmerge --quiet --update --backup=none --no-wrap --previous $$po po/zapbrik.pot; done
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD) $(DEBBUILD) build-fuzz build-mutate

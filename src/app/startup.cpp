@@ -14,9 +14,10 @@
 #include "gfx/picture.h"
 #include "gfx/surface.h"
 #include "app/audio_file.h"
-#include "gfx/display.h"
 #include "app/fps_readout.h"
 #include "app/level_run.h"
+#include "gfx/display.h"
+#include "shell/language.h"
 #include "shell/log.h"
 #include "app/loop.h"
 #include "shell/platform.h"
@@ -44,6 +45,15 @@ bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::
         else if (arg == "--script") { if (!value(o.scriptPath)) return false; }
         else if (arg == "--audio-out") { if (!value(o.audioOut)) return false; }
         else if (arg == "--record") { if (!value(o.recordPath)) return false; }
+        else if (arg == "--lang") {
+            std::string code;
+            if (!value(code)) return false;
+            o.language = LanguageOf(code);
+            if (o.language.empty()) {
+                error = "--lang needs one of " + LanguageNames();
+                return false;
+            }
+        }
         else if (arg == "--fps") o.fps = true;
         else if (arg == "--autoplay") o.autoplay = true;
         else if (arg == "--unlimited-lives") o.unlimitedLives = true;
@@ -99,6 +109,8 @@ std::string UsageText() {
            "  --window          play in a window instead of fullscreen\n"
            "  --scale N         a 640N x 480N window with whole-number scaling (implies --window)\n"
            "  --data DIR        folder holding Data/ and Sound/\n"
+           "  --lang CODE       play in this language rather than the locale's (" +
+           LanguageNames() + ")\n"
            "  --convert-levels  rewrite all 100 level files and quit\n"
            "  --verbose         record the debug log and echo it to stderr\n"
            "  --headless        no window or sound device; a virtual clock (for tests)\n"

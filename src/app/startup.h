@@ -18,6 +18,7 @@ struct LaunchOptions {
     std::string scriptPath;  // --script
     std::string audioOut;    // --audio-out
     std::string recordPath;  // --record
+    std::string language;    // --lang: one of the game's languages; "" follows the environment
     uint32_t ticks = 0;      // --ticks, 0 = no limit
     int scale = 0;           // --scale: whole-number scaling, 1..8
     int level = 0;           // --level: a level run of the autoplayer, 1..100

@@ -118,7 +118,8 @@ constexpr FontLayout kFonts[3] = {
     {"c_neopolitical_l.png", 2, 26, 18},
     {"c_neopolitical.png", 1, 18, 10},
 };
-constexpr int kSmallCellWidth = 7, kSmallCellHeight = 11, kSmallCellsPerRow = 32;
+// The small font: codes 1..255 in cells of 32 to a row.
+constexpr int kSmallCellWidth = 7, kSmallCellHeight = 11, kSmallCellsPerRow = 32, kSmallCellRows = 8;
 
 // Every picture of Data/ the art ships, at the size the drawing code assumes
 // (or, where the code takes any size, the size it is made at).
@@ -142,7 +143,7 @@ constexpr PictureSize kPictureSizes[] = {
     {"icons.png", 164, 58},
     {"power-ups.png", kPowerUpCell * kPowerUpTypes, kPowerUpCell * 3},
     {"bg.png", 64, 64},
-    {"smallchars.png", kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * 4},
+    {"smallchars.png", kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * kSmallCellRows},
 };
 
 }  // namespace layout

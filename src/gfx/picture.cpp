@@ -182,8 +182,14 @@ bool loadJpegPicture(const std::string& path, Surface*& target) {
     return true;
 }
 
+bool HasWords(const std::string& name) {
+    for (const char* picture : kPicturesWithWords)
+        if (name == picture) return true;
+    return false;
+}
+
 bool loadPicture(const std::string& name, Surface*& target) {
-    const std::string path = dataFolder + name;
+    const std::string path = HasWords(name) ? LocalisedDataFile(name) : dataFolder + name;
     bool decoded = false;
     FILE* probe = std::fopen(path.c_str(), "r");
     if (!probe) {

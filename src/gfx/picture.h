@@ -6,7 +6,14 @@
 
 #include "gfx/surface.h"
 
-// Loads dataFolder + name into target (creating it when null, else drawing the
+// The pictures that carry words: each language has its own copy of them in
+// Data/<language>/, under the same name and at the same size.
+constexpr const char* kPicturesWithWords[] = {"titleBack.png", "mainMenu.png", "optionsWin.png", "choose.png",
+                                              "strider.png",   "wxintro.png",  "wxwall.jpg",     "sprites.png"};
+bool HasWords(const std::string& name);
+
+// Loads dataFolder + name (for a picture with words, the player's language's
+// copy when there is one) into target (creating it when null, else drawing the
 // picture centred into it). On return target is never null.
 // Each loader answers whether the picture was read; the loaders also log and
 // show what went wrong, and loadPicture leaves a 5 x 5 stand-in when it failed.

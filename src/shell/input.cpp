@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "shell/catalogue.h"
+
 int32_t mouseX = 0;
 int32_t mouseY = 0;
 int32_t mouseButtonDown = 0;
@@ -52,20 +54,24 @@ int32_t KeyCharacter(uint32_t vk, bool shift, bool capsLock) {
     return static_cast<int16_t>(buffer);
 }
 
-std::string KeyName(int32_t code) {
+namespace {
+// The key's name as the scripts and the catalogue write it.
+std::string EnglishKeyName(int32_t code) {
     struct Entry {
         int16_t code;
         const char* name;
     };
     static const Entry table[] = {
-        {0x0A, "Enter"}, {0x0D, "Enter"}, {0x08, "BSPACE"}, {0x09, "Tab"}, {0x03, "Cancel"}, {0x0C, "Clear"},
-        {0x10, "Shift"}, {0x11, "Control"}, {0x12, "Alt"}, {0x13, "Pause"}, {0x14, "CLOCK"},
-        {0x1B, "Escape"}, {0x20, "Space"}, {0x21, "P Up"}, {0x22, "P Down"}, {0x23, "End"}, {0x24, "Home"},
-        {0x25, "Left"}, {0x26, "Up"}, {0x27, "Right"}, {0x28, "Down"},
+        {0x0A, TrNoop("Enter")}, {0x0D, TrNoop("Enter")}, {0x08, TrNoop("BSPACE")}, {0x09, TrNoop("Tab")},
+        {0x03, TrNoop("Cancel")}, {0x0C, TrNoop("Clear")}, {0x10, TrNoop("Shift")}, {0x11, TrNoop("Control")},
+        {0x12, TrNoop("Alt")}, {0x13, TrNoop("Pause")}, {0x14, TrNoop("CLOCK")}, {0x1B, TrNoop("Escape")},
+        {0x20, TrNoop("Space")}, {0x21, TrNoop("P Up")}, {0x22, TrNoop("P Down")}, {0x23, TrNoop("End")},
+        {0x24, TrNoop("Home")}, {0x25, TrNoop("Left")}, {0x26, TrNoop("Up")}, {0x27, TrNoop("Right")},
+        {0x28, TrNoop("Down")},
         {0x60, "NUM0"}, {0x61, "NUM1"}, {0x62, "NUM2"}, {0x63, "NUM3"}, {0x64, "NUM4"},
         {0x65, "NUM5"}, {0x66, "NUM6"}, {0x67, "NUM7"}, {0x68, "NUM8"}, {0x69, "NUM9"},
-        {0x2E, "DEL"}, {0x90, "NLOCK"}, {0x91, "SLOCK"}, {0x9A, "PSCREEN"}, {0x2D, "INS"}, {0x2F, "HELP"},
-        {0x9D, "META"}, {0xDE, "QUOTE"},
+        {0x2E, TrNoop("DEL")}, {0x90, TrNoop("NLOCK")}, {0x91, TrNoop("SLOCK")}, {0x9A, TrNoop("PSCREEN")},
+        {0x2D, TrNoop("INS")}, {0x2F, TrNoop("HELP")}, {0x9D, TrNoop("META")}, {0xDE, TrNoop("QUOTE")},
         {0x2C, ","}, {0x2E, "."}, {0x2F, "/"},
         {0x30, "0"}, {0x31, "1"}, {0x32, "2"}, {0x33, "3"}, {0x34, "4"},
         {0x35, "5"}, {0x36, "6"}, {0x37, "7"}, {0x38, "8"}, {0x39, "9"},
@@ -88,9 +94,12 @@ std::string KeyName(int32_t code) {
     std::snprintf(buffer, sizeof buffer, "[0x%2x]", static_cast<unsigned>(code));
     return buffer;
 }
+}  // namespace
+
+std::string KeyName(int32_t code) { return Tr(EnglishKeyName(code).c_str()); }
 
 int32_t KeyCodeFromName(const std::string& name) {
     for (int32_t code = 0xFF; code >= 0; --code)
-        if (KeyName(code) == name) return code;
+        if (EnglishKeyName(code) == name) return code;
     return -1;
 }

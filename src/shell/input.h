@@ -58,9 +58,11 @@ int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
 // Whether a key produces a character at all; text entry types nothing for the others.
 bool KeyMakesCharacter(uint32_t virtualKey);
 
-// The name a key binding is shown under, "[0x%2x]" for codes without one.
+// The name a key binding is shown under, in the player's language, "[0x%2x]"
+// for codes without one.
 std::string KeyName(int32_t code);
 
-// The code whose KeyName is name (the highest such code, so "Enter" is 0x0D), or
-// -1 when no key has that name.
+// The code whose English KeyName is name (the highest such code, so "Enter" is
+// 0x0D), or -1 when no key has that name. Scripts name keys in English whatever
+// the language the game speaks.
 int32_t KeyCodeFromName(const std::string& name);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "shell/language.h"
 #include "shell/log.h"
 
 std::string baseFolder = "./";
@@ -69,6 +70,24 @@ std::string BaseFolderBeside(const std::string& executableFolder) {
     for (const char* installed : {"../share/zapbrik/", "../share/games/zapbrik/"})
         if (holdsData(here + installed)) return here + installed;
     return here;
+}
+
+std::string LocalisedDataFile(const std::string& name) {
+    const std::string english = dataFolder + name;
+    if (playerLanguage == kSourceLanguage) return english;
+    const std::string own = dataFolder + playerLanguage + "/" + name;
+    struct stat info;
+    if (stat(own.c_str(), &info) == 0) return own;
+    if (stat(english.c_str(), &info) == 0)
+        LogMessage(1, "[WARNING] No " + playerLanguage + " copy of " + name + ": the English one stands in\n");
+    return english;
+}
+
+std::string LocaleFolder() {
+    struct stat info;
+    const std::string own = baseFolder + "locale/";
+    if (stat(own.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return own;
+    return baseFolder + "../locale/";
 }
 
 std::string PlayerFolder() {

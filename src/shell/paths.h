@@ -14,6 +14,16 @@ void SetBaseFolder(const std::string& folder);
 // bin/, or in games/ as distributions keep games), else the executable's folder.
 std::string BaseFolderBeside(const std::string& executableFolder);
 
+// The player's language's copy of a file of Data/ (Data/<language>/name),
+// else the English one (Data/name). Falling back for a file that exists in
+// English is logged.
+std::string LocalisedDataFile(const std::string& name);
+
+// The compiled translations, LANG/LC_MESSAGES/zapbrik.mo inside: locale/ in the
+// base folder (a build), else the share/locale/ beside an installed game's
+// share/zapbrik/.
+std::string LocaleFolder();
+
 // The player's own files (settings, high scores, edited levels) live in the
 // player's folder: $XDG_DATA_HOME/zapbrik/, else ~/.local/share/zapbrik/. With
 // --data everything, reading and writing, stays in that folder's Data/.

@@ -1,5 +1,5 @@
-// The generated fonts scan, with the game's scanner, to exactly the 94 glyphs the
-// game uses, within the sizes its screens leave room for.
+// The generated fonts scan, with the game's scanner, to the glyphs '!'..'~' and
+// the Latin-1 letters the game's languages use, within the sizes its screens leave room for.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,14 +34,17 @@ protected:
 };
 }  // namespace
 
-TEST_F(GeneratedFonts, EachScansToTheNinetyFourGlyphsAtItsBaseline) {
+TEST_F(GeneratedFonts, EachScansToEveryCodeUpTo255AtItsBaseline) {
     for (const FontLayout& f : kFonts) {
         const Font& font = *fonts[f.slot];
         EXPECT_EQ(font.referenceHeight, f.reference) << f.file;
-        for (int code = 33; code <= 126; code++) EXPECT_GT(font.glyphWidth[code], 0) << f.file << " code " << code;
-        EXPECT_EQ(font.glyphWidth[127], 0) << f.file << " has a glyph too many";
+        for (int code = 33; code <= 255; code++) EXPECT_GT(font.glyphWidth[code], 0) << f.file << " code " << code;
+        // A no-break space is as wide as a space; accented capitals stand as tall as plain ones.
+        EXPECT_EQ(textWidth("\xA0", f.slot), textWidth(" ", f.slot)) << f.file;
+        EXPECT_GT(font.glyphBottom[0xC4] - font.glyphTop[0xC4], font.glyphBottom['A'] - font.glyphTop['A']) << f.file;
+        EXPECT_EQ(font.glyphBottom[0xC4], font.glyphBottom['A']) << f.file;
         // Glyphs come in reading order: each starts right of the one before, or on a lower row.
-        for (int code = 34; code <= 126; code++)
+        for (int code = 34; code <= 255; code++)
             EXPECT_TRUE(font.glyphY[code] / f.rowHeight > font.glyphY[code - 1] / f.rowHeight ||
                         font.glyphX[code] > font.glyphX[code - 1] + font.glyphWidth[code - 1])
                 << f.file << " code " << code;
@@ -103,17 +106,18 @@ TEST_F(GeneratedFonts, DrawnTextEndsWhereTextWidthSays) {
 
 TEST(GeneratedSmallFont, EveryPrintableCodeHasInkInsideItsCellAndNoOtherDoes) {
     Surface* s = LoadGenerated("smallchars.png", 128, nullptr);
-    for (int code = 1; code <= 128; code++) {
+    for (int code = 1; code <= 255; code++) {
         int cx = (code - 1) % kSmallCellsPerRow * kSmallCellWidth, cy = (code - 1) / kSmallCellsPerRow * kSmallCellHeight;
         int ink = 0, outside = 0;
         for (int y = 0; y < kSmallCellHeight; y++)
             for (int x = 0; x < kSmallCellWidth; x++) {
                 if (!getPixel(s, cx + x, cy + y)) continue;
                 ink++;
-                // 5 x 5 glyphs in cell columns 1..5, rows 2..6, descenders in row 7.
-                if (x < 1 || x > 5 || y < 2 || y > 7) outside++;
+                // 5 x 5 glyphs in cell columns 1..5, rows 2..6, descenders in row 7,
+                // accents in row 1.
+                if (x < 1 || x > 5 || y < 1 || y > 7) outside++;
             }
-        if (code >= 33 && code <= 126) {
+        if ((code >= 33 && code <= 126) || code >= 161) {
             EXPECT_GT(ink, 0) << "code " << code;
         } else {
             EXPECT_EQ(ink, 0) << "code " << code;

@@ -78,6 +78,8 @@ TEST_F(Installed, EveryFileIsWhereTheDesktopLooksForIt) {
     for (const char* file : {"bin/zapbrik", "share/zapbrik/Data/titleBack.png", "share/zapbrik/Data/level1.dat",
                              "share/applications/org.zapbrik.Zapbrik.desktop",
                              "share/metainfo/org.zapbrik.Zapbrik.metainfo.xml", "share/man/man6/zapbrik.6",
+                             "share/man/de/man6/zapbrik.6", "share/locale/fr/LC_MESSAGES/zapbrik.mo",
+                             "share/zapbrik/Data/es/mainMenu.png",
                              "share/icons/hicolor/scalable/apps/org.zapbrik.Zapbrik.svg"})
         EXPECT_TRUE(fs::is_regular_file(prefix + "/" + file)) << file;
     for (int size : {32, 48, 64, 128, 256}) {
@@ -111,6 +113,16 @@ TEST_F(Installed, DesktopEntryAndAppStreamFileValidate) {
     EXPECT_NE(entry.find("\nExec=zapbrik\n"), std::string::npos);
     EXPECT_NE(entry.find("\nIcon=org.zapbrik.Zapbrik\n"), std::string::npos);
     EXPECT_NE(entry.find("\nCategories=Game;ArcadeGame;\n"), std::string::npos);
+    EXPECT_NE(entry.find("\nComment[fr]="), std::string::npos);
+    EXPECT_NE(ReadText(prefix + "/share/metainfo/org.zapbrik.Zapbrik.metainfo.xml").find("<summary xml:lang=\"de\">"),
+              std::string::npos);
+}
+
+TEST_F(Installed, FindsItsCataloguesAndPicturesInAnotherLanguage) {
+    std::string err;
+    ASSERT_EQ(Start(run.path + "xdg", std::string(kToTheMenu) + "350 quit\n", err, "--lang es"), 0) << err;
+    EXPECT_EQ(err.find("No texts for language"), std::string::npos) << err;
+    EXPECT_EQ(err.find("copy of"), std::string::npos) << err;
 }
 
 TEST_F(Installed, AppStreamFileListsTheScreenshotsOnlyWhenTheirAddressIsGiven) {

@@ -18,6 +18,16 @@ namespace {
 constexpr int kFontPictureWidth = 512;
 constexpr int kGlyphGap = 3;   // empty columns between glyphs
 constexpr int kFontGamma = 80;  // the start-up loads the fonts at this level
+constexpr unsigned kLastCode = 255;  // the fonts carry '!'..'~' and the Latin-1 letters
+
+// Codes without a letter of their own (127..159, the no-break space, the soft
+// hyphen) still take a place in the picture, as invisible runs: the scanner
+// numbers glyphs in reading order, so every code up to the last needs one.
+// The no-break space is as wide as a space.
+int BlankWidth(unsigned code) {
+    if (code == 160) return 4;
+    return (code >= 127 && code < 160) || code == 173 ? 1 : 0;
+}
 
 struct FontStyle {
     const layout::FontLayout* where;
@@ -49,6 +59,25 @@ float SizeForCapHeight(Face face, int capHeight) {
     return size;
 }
 
+// Accents over capitals reach above the glyph row. The part of such a glyph
+// above the capitals' top is pressed into the rows left there, so the letter
+// under the accent keeps the height of the others.
+void PressAccent(GlyphImage& g, int reference, int capHeight) {
+    const int capTop = reference - capHeight;   // glyph-row row of a capital's top
+    const int top = reference + g.top;          // glyph-row row of the mask's first row
+    const int above = capTop - top, room = capTop;  // the room: rows 0 .. capTop - 1
+    if (top >= -1 || above <= room || room <= 0) return;
+    Mask pressed(g.mask.width, g.mask.height - above + room);
+    for (int x = 0; x < g.mask.width; x++) {
+        for (int r = 0; r < room; r++)
+            for (int j = r * above / room; j < (r + 1) * above / room; j++)
+                pressed.at(x, r) = std::max(pressed.at(x, r), g.mask.get(x, j));
+        for (int j = above; j < g.mask.height; j++) pressed.at(x, j - above + room) = g.mask.get(x, j);
+    }
+    g.mask = pressed;
+    g.top = -reference;
+}
+
 // The 8-bit value that loads at gamma 80 as the 5-bit intensity closest to
 // coverage x 30, or 0 when that rounds to nothing.
 uint8_t FontValue(float coverage) {
@@ -65,19 +94,30 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
     setGamma(kFontGamma);
     float size = SizeForCapHeight(style.face, style.capHeight);
 
-    // Lay the 94 glyphs out in reading order, wrapping rows; the last column stays empty.
+    // Lay the glyphs out in reading order, wrapping rows; the last column stays empty.
     struct Placed {
         GlyphImage glyph;
         int x, row, width, inkLeft;
     };
     std::vector<Placed> placed;
     int x = 1 + kGlyphGap, row = 0;
-    for (unsigned code = 33; code <= 126; code++) {
+    for (unsigned code = 33; code <= kLastCode; code++) {
+        if (int blank = BlankWidth(code)) {
+            if (x + blank + kGlyphGap >= kFontPictureWidth - 1) x = 1 + kGlyphGap, row++;
+            placed.push_back({GlyphImage{}, x, row, blank, 0});
+            x += blank + kGlyphGap;
+            continue;
+        }
+        if (!HasGlyph(style.face, code)) {
+            std::fprintf(stderr, "mkassets: %s: the outline font has no letter for code %u\n", where.file, code);
+            return false;
+        }
         // Glyphs wider than the screens allow are narrowed until they fit.
         GlyphImage g;
         int inkLeft = 0, inkWidth = 0;
         for (float xScale = 1.0f; xScale > 0.5f; xScale -= 0.04f) {
             g = RenderGlyph(style.face, size, code, xScale);
+            PressAccent(g, where.reference, style.capHeight);
             int inkRight = -1;
             inkLeft = g.mask.width;
             for (int i = 0; i < g.mask.width; i++)
@@ -87,7 +127,7 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
             if (inkWidth <= style.maxWidth) break;
         }
         if (inkWidth > style.maxWidth) {
-            std::fprintf(stderr, "mkassets: %s glyph '%c' is %d px wide, more than %d\n", where.file, code, inkWidth,
+            std::fprintf(stderr, "mkassets: %s glyph %u is %d px wide, more than %d\n", where.file, code, inkWidth,
                          style.maxWidth);
             return false;
         }
@@ -119,7 +159,7 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
                 // A tip one row beyond the glyph row's ink rows (the top of a
                 // '$' or the tail of a 'j') is trimmed; more would be a wrong size.
                 if (y < -1 || y > where.rowHeight - 4) {
-                    std::fprintf(stderr, "mkassets: %s glyph '%c' reaches row %d of its glyph row\n", where.file,
+                    std::fprintf(stderr, "mkassets: %s glyph %d reaches row %d of its glyph row\n", where.file,
                                  static_cast<int>(33 + k), y);
                     return false;
                 }
@@ -127,6 +167,7 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
                 inkTopRow = std::min(inkTopRow, y);
                 level[static_cast<size_t>(top + y) * c.width + p.x + i] = p.glyph.mask.get(gx, j);
             }
+        if (inkTopRow == where.rowHeight) inkTopRow = where.reference - 1;  // a blank
         // Every column of the run needs ink for the scanner; empty ones (gaps in
         // '"' or '%', the spacing on either side) get a pixel that is red only,
         // which the scanner sees and the text drawing (blue only) does not. It
@@ -164,20 +205,19 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
     if (!picture) return false;
     loadFont(picture, where.slot, where.rowHeight);
     const Font& font = *fonts[where.slot];
-    bool good = font.referenceHeight == where.reference && font.glyphWidth[127] == 0;
+    bool good = font.referenceHeight == where.reference;
     for (size_t k = 0; k < placed.size(); k++) {
         unsigned code = static_cast<unsigned>(33 + k);
         if (font.glyphX[code] != placed[k].x || font.glyphWidth[code] != placed[k].width ||
             font.glyphTop[code] + static_cast<uint16_t>(placed[k].row * where.rowHeight) != font.glyphY[code]) {
-            std::fprintf(stderr, "mkassets: %s: the scanner reads glyph '%c' at x %d, %d wide; it was drawn at x %d, %d wide\n",
-                         where.file, static_cast<int>(code), font.glyphX[code], font.glyphWidth[code], placed[k].x, placed[k].width);
+            std::fprintf(stderr, "mkassets: %s: the scanner reads glyph %u at x %d, %d wide; it was drawn at x %d, %d wide\n",
+                         where.file, code, font.glyphX[code], font.glyphWidth[code], placed[k].x, placed[k].width);
             good = false;
             break;
         }
     }
-    if (font.referenceHeight != where.reference || font.glyphWidth[127] != 0)
-        std::fprintf(stderr, "mkassets: %s scans with baseline %d and %s glyph after '~'\n", where.file, font.referenceHeight,
-                     font.glyphWidth[127] ? "a" : "no");
+    if (font.referenceHeight != where.reference)
+        std::fprintf(stderr, "mkassets: %s scans with baseline %d\n", where.file, font.referenceHeight);
     delete fonts[where.slot];
     fonts[where.slot] = nullptr;
     removeSurface(picture);
@@ -186,13 +226,17 @@ bool WriteProportionalFont(const std::string& out, const FontStyle& style) {
 
 bool WriteSmallFont(const std::string& out) {
     using namespace layout;
-    Canvas c(kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * 4);
-    for (int code = 33; code <= 126; code++) {
+    Canvas c(kSmallCellWidth * kSmallCellsPerRow, kSmallCellHeight * kSmallCellRows);
+    for (int code = 33; code <= 255; code++) {
         const char* const* rows = PixelGlyph(code);
+        if (!rows) continue;
         int cx = (code - 1) % kSmallCellsPerRow * kSmallCellWidth, cy = (code - 1) / kSmallCellsPerRow * kSmallCellHeight;
         for (int j = 0; j < 6; j++)
             for (int i = 0; i < 5; i++)
                 if (rows[j][i] == '#') c.at(cx + 1 + i, cy + 2 + j) = {1, 1, 1};
+        if (const char* above = PixelRowAbove(code))
+            for (int i = 0; i < 5; i++)
+                if (above[i] == '#') c.at(cx + 1 + i, cy + 1) = {1, 1, 1};
     }
     return WritePicture(out, "smallchars.png", c);
 }

@@ -7,8 +7,10 @@
 #include "art_powerups.h"
 #include "art_families.h"
 #include "families.h"
+#include "fit.h"
 #include "game/layout.h"
 #include "output.h"
+#include "shell/catalogue.h"
 #include "theme.h"
 
 namespace {
@@ -17,6 +19,7 @@ using namespace layout;
 constexpr int kMargin = 12;
 constexpr float kBodySize = 10.5f;
 constexpr int kBodyLeading = 14;
+constexpr int kKeyColumn = 70;  // the keys' actions start this far right of the margin
 
 struct Page {
     Canvas c{kInfoWidth, kInfoHeight};
@@ -34,6 +37,7 @@ struct Page {
             line.clear();
         };
         while (words >> word) {
+            FitText(face, size, word, 0.0f, kInfoWidth - kMargin - x);
             std::string tryLine = line.empty() ? word : line + " " + word;
             if (!line.empty() && TextAdvance(face, size, tryLine) > kInfoWidth - kMargin - x) flush(), line = word;
             else line = tryLine;
@@ -43,6 +47,7 @@ struct Page {
     }
 
     void Heading(const std::string& text) {
+        FitText(Face::Rounded, 15.0f, text, 0.5f, kInfoWidth - 20);
         y += 14;
         NeonText(c, Face::Rounded, 15.0f, text, kInfoWidth / 2, y + 16, theme::kWhite, theme::kPink, 2, 0.8f, 0.5f);
         y += 24;
@@ -54,21 +59,29 @@ struct Page {
     }
 
     void Key(const std::string& key, const std::string& action) {
+        // The key's button ends before the action's column.
+        FitText(Face::SansBold, 9.5f, key, 0.0f, kKeyColumn - 14);
         int w = TextAdvance(Face::SansBold, 9.5f, key) + 10;
         theme::Button(c, kMargin, y + 1, w, 13, "", theme::kCyan);
         DrawTextCentred(c, Face::SansBold, 9.5f, key, kMargin + w / 2, y + 11, theme::kWhite);
         int top = y;
-        Paragraph(action, kMargin + 70, theme::kInk);
+        Paragraph(action, kMargin + kKeyColumn, theme::kInk);
         y = std::max(y, top + 17) + 3;
     }
 
     void PowerUp(int type, const std::string& name, bool trap, const std::string& text) {
         int top = y;
         DrawPowerUpIcon(c, kMargin + 14, y + 18, type);
+        const int nameRoom = kInfoWidth - kMargin - 36 - 4;
+        if (trap)
+            CheckFit(name + " " + Tr("TRAP"),
+                     TextAdvance(Face::SansBold, 10.5f, name) + 4 + TextAdvance(Face::Rounded, 8.0f, Tr("TRAP"), 1.0f), nameRoom);
+        else
+            FitText(Face::SansBold, 10.5f, name, 0.0f, nameRoom);
         DrawText(c, Face::SansBold, 10.5f, name, kMargin + 36, y + 10, trap ? Hex(0xFF7080) : theme::kCyan);
         if (trap) {
             int x = kMargin + 40 + TextAdvance(Face::SansBold, 10.5f, name);
-            DrawText(c, Face::Rounded, 8.0f, "TRAP", x, y + 10, theme::kYellow, 1.0f);
+            DrawText(c, Face::Rounded, 8.0f, Tr("TRAP"), x, y + 10, theme::kYellow, 1.0f);
         }
         y += kBodyLeading;
         Paragraph(text, kMargin + 36, theme::kInk);
@@ -112,9 +125,11 @@ void Hatch(Canvas& c) {
             c.at(x, y) = stripe ? Mix(theme::kYellow, Hex(0x000000), 0.1f) : Hex(0x201828);
         }
     int cx = kHiddenPanelX + kHiddenPanelWidth / 2, cy = kHiddenPanelY + kHiddenPanelHeight / 2;
-    DrawTextCentred(c, Face::TitleHeavy, 17.0f, "STAFF ONLY", cx + 1, cy + 3, Hex(0xD8D6F0));
-    DrawTextCentred(c, Face::TitleHeavy, 17.0f, "STAFF ONLY", cx, cy + 2, Hex(0x24203A));
-    DrawTextCentred(c, Face::Script, 12.0f, "no monkeying around", cx, cy + 18, Hex(0x3A2A50));
+    FitText(Face::TitleHeavy, 17.0f, Tr("STAFF ONLY"), 0.0f, kHiddenPanelWidth - 24);
+    FitText(Face::Script, 12.0f, Tr("no monkeying around"), 0.0f, kHiddenPanelWidth - 24);
+    DrawTextCentred(c, Face::TitleHeavy, 17.0f, Tr("STAFF ONLY"), cx + 1, cy + 3, Hex(0xD8D6F0));
+    DrawTextCentred(c, Face::TitleHeavy, 17.0f, Tr("STAFF ONLY"), cx, cy + 2, Hex(0x24203A));
+    DrawTextCentred(c, Face::Script, 12.0f, Tr("no monkeying around"), cx, cy + 18, Hex(0x3A2A50));
     theme::Screw(c, x0 + 6.5f, y0 + 6.5f);
     theme::Screw(c, x0 + w - 6.5f, y0 + 6.5f);
     theme::Screw(c, x0 + 6.5f, y0 + h - 6.5f);
@@ -128,82 +143,83 @@ bool WriteInfoPage(const std::string& out) {
     Backplate(p.c);
     theme::Logo(p.c, kInfoWidth / 2, 50, 38.0f);
     p.y = 66;
-    NeonText(p.c, Face::Script, 20.0f, "How to Play", kInfoWidth / 2, 92, Hex(0xFFE6F6), theme::kPink, 3, 0.9f);
+    FitText(Face::Script, 20.0f, Tr("How to Play"), 0.0f, kInfoWidth - 20);
+    NeonText(p.c, Face::Script, 20.0f, Tr("How to Play"), kInfoWidth / 2, 92, Hex(0xFFE6F6), theme::kPink, 3, 0.9f);
     p.y = 104;
-    p.Paragraph("Scroll with the arrows on the left, or with the Up and Down keys. Click anywhere else to go back.",
+    p.Paragraph(Tr("Scroll with the arrows on the left, or with the Up and Down keys. Click anywhere else to go back."),
                 kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
 
-    p.Heading("The Idea");
-    p.Paragraph("Keep the balls bouncing and zap every brick that can break. Steel bricks never break: a level is "
-                "cleared when only they are left.", kMargin, theme::kInk);
+    p.Heading(Tr("The Idea"));
+    p.Paragraph(Tr("Keep the balls bouncing and zap every brick that can break. Steel bricks never break: a level is "
+                "cleared when only they are left."), kMargin, theme::kInk);
     p.y += 4;
-    p.Paragraph("A ball that drops into the pit at the bottom is gone. Lose the last one and you lose a life; then a "
-                "new ball is served.", kMargin, theme::kInk);
+    p.Paragraph(Tr("A ball that drops into the pit at the bottom is gone. Lose the last one and you lose a life; then a "
+                "new ball is served."), kMargin, theme::kInk);
 
-    p.Heading("Your Paddle");
-    p.Paragraph("Move the mouse or use the arrow keys. The paddle slides left and right, and up and down inside its "
-                "zone: the band below the faint glowing line.", kMargin, theme::kInk);
+    p.Heading(Tr("Your Paddle"));
+    p.Paragraph(Tr("Move the mouse or use the arrow keys. The paddle slides left and right, and up and down inside its "
+                "zone: the band below the faint glowing line."), kMargin, theme::kInk);
     p.y += 4;
-    p.Paragraph("Broken bricks crumble into rubble that piles up like sand. Push the paddle into sand to dig it "
-                "away before it fills the zone.", kMargin, theme::kInk);
+    p.Paragraph(Tr("Broken bricks crumble into rubble that piles up like sand. Push the paddle into sand to dig it "
+                "away before it fills the zone."), kMargin, theme::kInk);
 
-    p.Heading("Keys");
-    p.Key("Arrows", "steer the paddle; scroll this page");
-    p.Key("Esc", "back to the menu; the game waits there for you");
-    p.Key("Pause", "back to the menu, as does a right click");
-    p.Key("Menu", "the button beside the playfield");
-    p.Key("F11", "full screen or window");
-    p.Paragraph("The steering keys and Esc can be changed in Options.", kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
+    p.Heading(Tr("Keys"));
+    p.Key(Tr("Arrows"), Tr("steer the paddle; scroll this page"));
+    p.Key(Tr("Esc"), Tr("back to the menu; the game waits there for you"));
+    p.Key(Tr("Pause"), Tr("back to the menu, as does a right click"));
+    p.Key(Tr("Menu"), Tr("the button beside the playfield"));
+    p.Key("F11", Tr("full screen or window"));
+    p.Paragraph(Tr("The steering keys and Esc can be changed in Options."), kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
 
-    p.Heading("Power-ups");
-    p.Paragraph("Some bricks carry a capsule. Catch it with the paddle to use it. Red capsules with a striped rim "
-                "are traps: dodge them!", kMargin, theme::kInk);
+    p.Heading(Tr("Power-ups"));
+    p.Paragraph(Tr("Some bricks carry a capsule. Catch it with the paddle to use it. Red capsules with a striped rim "
+                "are traps: dodge them!"), kMargin, theme::kInk);
     p.y += 8;
     struct Entry {
         const char* name;
         const char* text;
     };
     const Entry entries[kPowerUpTypes] = {
-        {"Homing", "Balls steer towards the bricks."},
-        {"Slow Motion", "Balls, capsules and rubble slow down; your paddle does not."},
-        {"Ball Fountain", "A fountain of new balls sprays from the paddle."},
-        {"Volcano", "The paddle erupts with sparks and fresh balls."},
-        {"Ball Splitter", "Balls keep splitting in two."},
-        {"Wide Paddle", "The paddle grows wider."},
-        {"Narrow Paddle", "The paddle shrinks."},
-        {"Fast Balls", "Balls race along with a ghostly trail."},
-        {"Blaster", "Bricks blow up one after another, steel ones too."},
-        {"Chomper", "A hungry monster bites a brick out of the level."},
-        {"Sluggish Paddle", "The paddle turns slow and heavy."},
-        {"Lasers", "Two laser beams fire up from the paddle."},
-        {"Fireball", "Balls burn straight through bricks."},
-        {"Fast Paddle", "The paddle moves faster, with a trail."},
-        {"Lose Balls", "Every ball in play bursts at once."},
-        {"Extra Life", "One more life."},
-        {"Frozen Paddle", "The paddle freezes solid for a while."},
-        {"Raise Zone", "The paddle's zone grows taller."},
-        {"Lower Zone", "The paddle's zone sinks towards the pit."},
-        {"Reveal", "Marks the bricks that hide capsules."},
-        {"Burn-out", "Burns away the rubble around the paddle."},
-        {"Drain", "The rubble heap at the bottom sinks away."},
+        {TrNoop("Homing"), TrNoop("Balls steer towards the bricks.")},
+        {TrNoop("Slow Motion"), TrNoop("Balls, capsules and rubble slow down; your paddle does not.")},
+        {TrNoop("Ball Fountain"), TrNoop("A fountain of new balls sprays from the paddle.")},
+        {TrNoop("Volcano"), TrNoop("The paddle erupts with sparks and fresh balls.")},
+        {TrNoop("Ball Splitter"), TrNoop("Balls keep splitting in two.")},
+        {TrNoop("Wide Paddle"), TrNoop("The paddle grows wider.")},
+        {TrNoop("Narrow Paddle"), TrNoop("The paddle shrinks.")},
+        {TrNoop("Fast Balls"), TrNoop("Balls race along with a ghostly trail.")},
+        {TrNoop("Blaster"), TrNoop("Bricks blow up one after another, steel ones too.")},
+        {TrNoop("Chomper"), TrNoop("A hungry monster bites a brick out of the level.")},
+        {TrNoop("Sluggish Paddle"), TrNoop("The paddle turns slow and heavy.")},
+        {TrNoop("Lasers"), TrNoop("Two laser beams fire up from the paddle.")},
+        {TrNoop("Fireball"), TrNoop("Balls burn straight through bricks.")},
+        {TrNoop("Fast Paddle"), TrNoop("The paddle moves faster, with a trail.")},
+        {TrNoop("Lose Balls"), TrNoop("Every ball in play bursts at once.")},
+        {TrNoop("Extra Life"), TrNoop("One more life.")},
+        {TrNoop("Frozen Paddle"), TrNoop("The paddle freezes solid for a while.")},
+        {TrNoop("Raise Zone"), TrNoop("The paddle's zone grows taller.")},
+        {TrNoop("Lower Zone"), TrNoop("The paddle's zone sinks towards the pit.")},
+        {TrNoop("Reveal"), TrNoop("Marks the bricks that hide capsules.")},
+        {TrNoop("Burn-out"), TrNoop("Burns away the rubble around the paddle.")},
+        {TrNoop("Drain"), TrNoop("The rubble heap at the bottom sinks away.")},
     };
     const bool traps[kPowerUpTypes] = {false, false, false, false, false, false, true, false, false, false, true,
                                        false, false, false, true, false, true, false, true, false, false, false};
-    for (int t = 0; t < kPowerUpTypes; t++) p.PowerUp(t, entries[t].name, traps[t], entries[t].text);
-    p.Paragraph("Traps wear off when a new ball is served.", kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
+    for (int t = 0; t < kPowerUpTypes; t++) p.PowerUp(t, Tr(entries[t].name), traps[t], Tr(entries[t].text));
+    p.Paragraph(Tr("Traps wear off when a new ball is served."), kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
 
-    p.Heading("Difficulty");
-    p.Paragraph("Easy, Medium, Hard or Insane: pick one in Options. Each step makes the balls faster, the paddle "
-                "narrower and its zone lower. Every difficulty keeps its own high scores and its own open levels.",
+    p.Heading(Tr("Difficulty"));
+    p.Paragraph(Tr("Easy, Medium, Hard or Insane: pick one in Options. Each step makes the balls faster, the paddle "
+                "narrower and its zone lower. Every difficulty keeps its own high scores and its own open levels."),
                 kMargin, theme::kInk);
 
-    p.Heading("Levels and Hints");
-    p.Paragraph("There are 100 levels. Clear one to open the next in the level chooser. Helpful hints show at the "
-                "start of a level; switch them off in Options.", kMargin, theme::kInk);
+    p.Heading(Tr("Levels and Hints"));
+    p.Paragraph(Tr("There are 100 levels. Clear one to open the next in the level chooser. Helpful hints show at the "
+                "start of a level; switch them off in Options."), kMargin, theme::kInk);
 
-    p.Heading("Credits");
-    p.Paragraph("Made by the Zapbrik team.", kMargin, theme::kInk);
-    p.Paragraph("Every picture, tune and sound was made by our own generator.", kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
+    p.Heading(Tr("Credits"));
+    p.Paragraph(Tr("Made by the Zapbrik team."), kMargin, theme::kInk);
+    p.Paragraph(Tr("Every picture, tune and sound was made by our own generator."), kMargin, Mix(theme::kInk, theme::kCyan, 0.4f));
     if (p.y > kHiddenPanelY - 16) {
         std::fprintf(stderr, "mkassets: the manual runs to page row %d, into the hidden panel at %d\n", p.y, kHiddenPanelY);
         return false;

@@ -4,8 +4,10 @@
 
 #include "art_families.h"
 #include "families.h"
+#include "fit.h"
 #include "game/layout.h"
 #include "output.h"
+#include "shell/catalogue.h"
 #include "svg.h"
 #include "theme.h"
 
@@ -41,12 +43,19 @@ void SidePanel(Canvas& c) {
     field(kScoreCentreX, kScoreStripY + 2, 124, 26);
     field(kLevelCentreX, 330, 60, 23);
     field(kLivesCentreX, 330, 60, 23);
-    DrawText(c, Face::Rounded, 11.0f, "SCORE", 401, 292, theme::kCyan, 0.5f);
-    DrawTextCentred(c, Face::Rounded, 10.0f, "LEVEL", kLevelCentreX, 325, theme::kCyan, 0.5f);
-    DrawTextCentred(c, Face::Rounded, 10.0f, "LIVES", kLivesCentreX, 325, theme::kPink, 0.5f);
+    // The labels: SCORE from its x to the panel's edge, the others centred over
+    // their fields, clear of the panel's edge and of the ball between them.
+    const int labelRoom = 2 * (kLevelCentreX - kSidePanelX) - 8;
+    FitText(Face::Rounded, 11.0f, Tr("SCORE"), 0.5f, kSidePanelX + kSidePanelWidth - 401 - 10);
+    FitText(Face::Rounded, 10.0f, Tr("LEVEL"), 0.5f, labelRoom);
+    FitText(Face::Rounded, 10.0f, Tr("LIVES"), 0.5f, labelRoom);
+    FitText(Face::Rounded, 9.0f, Tr("ZAP ON!"), 0.5f, kLivesCentreX - kLevelCentreX - 60);
+    DrawText(c, Face::Rounded, 11.0f, Tr("SCORE"), 401, 292, theme::kCyan, 0.5f);
+    DrawTextCentred(c, Face::Rounded, 10.0f, Tr("LEVEL"), kLevelCentreX, 325, theme::kCyan, 0.5f);
+    DrawTextCentred(c, Face::Rounded, 10.0f, Tr("LIVES"), kLivesCentreX, 325, theme::kPink, 0.5f);
     // Between the two fields, a spare ball resting in a cradle.
     Sphere(c, 505.0f, 336.0f, 7.0f, Hex(0xD8E0FF), 1.0f);
-    DrawTextCentred(c, Face::Rounded, 9.0f, "ZAP ON!", 505, 356, theme::kYellow, 0.5f);
+    DrawTextCentred(c, Face::Rounded, 9.0f, Tr("ZAP ON!"), 505, 356, theme::kYellow, 0.5f);
 }
 
 bool WriteTitle(const std::string& out) {
@@ -67,7 +76,8 @@ bool WriteTitle(const std::string& out) {
     for (int y = kPanelY; y < kPanelY + kPanelHeight; y++)
         for (int x = kPanelX; x < kPanelX + kPanelWidth; x++) c.at(x, y) = Hex(0x08040F);
     theme::Logo(c, 505, 84, 50.0f);
-    NeonText(c, Face::Script, 20.0f, "the neon arcade", 505, 114, Hex(0xFFD0F0), theme::kPink, 3, 0.8f);
+    FitText(Face::Script, 20.0f, Tr("the neon arcade"), 0.0f, kTitleWidth - kPanelX - kPanelWidth - 20);
+    NeonText(c, Face::Script, 20.0f, Tr("the neon arcade"), 505, 114, Hex(0xFFD0F0), theme::kPink, 3, 0.8f);
     // The mascot leans in over the side panel.
     SvgImage monkey = RenderSvg("monkey.svg", 150, 150);
     Mask shade = monkey.alpha;
@@ -86,8 +96,9 @@ bool WriteTitle(const std::string& out) {
                    0.8f);
     }
     Sphere(c, 462.0f, 366.0f, 5.0f, Hex(0xD8E0FF), 1.0f);
+    FitText(Face::Rounded, 14.0f, Tr("MENU"), 0.5f, kMenuButtonRight - kMenuButtonLeft - 12);
     theme::Button(c, kMenuButtonLeft, kMenuButtonTop, kMenuButtonRight - kMenuButtonLeft, kMenuButtonBottom - kMenuButtonTop,
-                  "MENU", theme::kPink, 14.0f);
+                  Tr("MENU"), theme::kPink, 14.0f);
     theme::Screw(c, 372.0f, 30.0f);
     theme::Screw(c, 628.0f, 30.0f);
     theme::Screw(c, 372.0f, 450.0f);
@@ -97,7 +108,9 @@ bool WriteTitle(const std::string& out) {
 
 // The menu strips: six items lit (with the menu's glow) and the same six unlit.
 bool WriteMenu(const std::string& out) {
-    const char* items[kMenuItemCount] = {"Resume", "New Game", "Options", "How to Play", "High Scores", "Exit"};
+    const char* items[kMenuItemCount] = {Tr("Resume"), Tr("New Game"), Tr("Options"), Tr("How to Play"),
+                                         Tr("High Scores"), Tr("Exit")};
+    for (const char* item : items) FitText(Face::Rounded, 25.0f, item, 1.0f, kMenuWidth - 24);
     Canvas c(kMenuWidth, kMenuStripHeight * kMenuItemCount * 2);
     for (int lit = 0; lit < 2; lit++)
         for (int i = 0; i < kMenuItemCount; i++) {
@@ -118,6 +131,8 @@ bool WriteMenu(const std::string& out) {
 }
 
 void VolumeTrack(Canvas& c, int knobY, const char* label, int labelBaseline, const char* note) {
+    // The label ends before the note drawn at x 170.
+    FitText(Face::Rounded, 10.5f, label, 0.5f, 160 - kVolumeTrackLeft);
     DrawText(c, Face::Rounded, 10.5f, label, kVolumeTrackLeft, labelBaseline, theme::kCyan, 0.5f);
     float cy = static_cast<float>(knobY) + kKnobHeight / 2.0f;
     float left = static_cast<float>(kVolumeTrackLeft), right = static_cast<float>(kVolumeTrackRight);
@@ -139,17 +154,20 @@ void VolumeTrack(Canvas& c, int knobY, const char* label, int labelBaseline, con
 bool WriteOptions(const std::string& out) {
     Canvas c(kOptionsWidth, kOptionsHeight);
     theme::GlassPanel(c, 0, 0, kOptionsWidth, kOptionsWindowHeight, theme::kPink, 10);
-    NeonText(c, Face::Rounded, 17.0f, "Options", kOptionsWidth / 2, 22, theme::kWhite, theme::kPink, 3, 0.9f, 1.0f);
+    FitText(Face::Rounded, 17.0f, Tr("Options"), 1.0f, kOptionsWidth - 48);
+    NeonText(c, Face::Rounded, 17.0f, Tr("Options"), kOptionsWidth / 2, 22, theme::kWhite, theme::kPink, 3, 0.9f, 1.0f);
     for (int x = 24; x < kOptionsWidth - 24; x++) c.add(x, kOptionsTitleRows - 2, theme::kPink, 0.4f);
-    VolumeTrack(c, kEffectsKnobY, "Effects Volume", kEffectsKnobY - 4, "\u266A");
-    VolumeTrack(c, kMusicKnobY, "Music Volume", kMusicKnobY - 3, "\u266B");
+    VolumeTrack(c, kEffectsKnobY, Tr("Effects Volume"), kEffectsKnobY - 4, "\u266A");
+    VolumeTrack(c, kMusicKnobY, Tr("Music Volume"), kMusicKnobY - 3, "\u266B");
     // A divider above the control list (which the game writes below it).
     int divider = 150;
     for (int x = 16; x < kOptionsWidth - 16; x++) {
         float t = std::fabs(static_cast<float>(x) - kOptionsWidth / 2.0f) / (kOptionsWidth / 2.0f - 16.0f);
         c.add(x, divider, theme::kCyan, 0.5f * (1.0f - t * t));
     }
-    theme::Button(c, kCloseLeft + 1, kCloseTop + 1, kCloseRight - kCloseLeft - 1, kCloseBottom - kCloseTop - 2, "Close",
+    // The label stays clear of the button's rounded ends.
+    FitText(Face::Rounded, 11.0f, Tr("Close"), 0.5f, kCloseRight - kCloseLeft - 12);
+    theme::Button(c, kCloseLeft + 1, kCloseTop + 1, kCloseRight - kCloseLeft - 1, kCloseBottom - kCloseTop - 2, Tr("Close"),
                   theme::kPink, 11.0f);
     // The knob: an opaque chrome slider with a lit centre line and no black pixels.
     int ky = kOptionsWindowHeight;
@@ -168,9 +186,12 @@ bool WriteOptions(const std::string& out) {
 bool WriteChooser(const std::string& out) {
     Canvas c(kChooseWidth, kChooseHeight);
     theme::Backdrop(c, 0, 0, kChooseWidth, kChooseHeight, 21, 0.8f);
-    NeonText(c, Face::Rounded, 24.0f, "Choose your level...", kChooseWidth / 2, 52, theme::kWhite, theme::kCyan, 3, 0.9f, 0.5f);
-    DrawTextCentred(c, Face::Sans, 11.0f, "Lit squares are open. Click one to play it.", kChooseWidth / 2, 82, theme::kInk);
-    DrawTextCentred(c, Face::Sans, 11.0f, "Clear a level to open the next.", kChooseWidth / 2, 97, Mix(theme::kInk, theme::kPink, 0.4f));
+    FitText(Face::Rounded, 24.0f, Tr("Choose your level..."), 0.5f, kChooseWidth - 16);
+    FitText(Face::Sans, 11.0f, Tr("Lit squares are open. Click one to play it."), 0.0f, kChooseWidth - 16);
+    FitText(Face::Sans, 11.0f, Tr("Clear a level to open the next."), 0.0f, kChooseWidth - 16);
+    NeonText(c, Face::Rounded, 24.0f, Tr("Choose your level..."), kChooseWidth / 2, 52, theme::kWhite, theme::kCyan, 3, 0.9f, 0.5f);
+    DrawTextCentred(c, Face::Sans, 11.0f, Tr("Lit squares are open. Click one to play it."), kChooseWidth / 2, 82, theme::kInk);
+    DrawTextCentred(c, Face::Sans, 11.0f, Tr("Clear a level to open the next."), kChooseWidth / 2, 97, Mix(theme::kInk, theme::kPink, 0.4f));
     // A bevelled tray around the grid.
     float gx = static_cast<float>(kChooserGridX), gy = static_cast<float>(kChooserGridY), side = static_cast<float>(kChooserSheetSide);
     BevelShape(c, kChooserGridX - 5, kChooserGridY - 5, kChooserSheetSide + 10, kChooserSheetSide + 10,

@@ -5,7 +5,9 @@
 
 #include "art_families.h"
 #include "families.h"
+#include "fit.h"
 #include "output.h"
+#include "shell/catalogue.h"
 #include "svg.h"
 #include "theme.h"
 
@@ -14,8 +16,10 @@ bool WriteLogos(const std::string& out) {
     Canvas logo(512, 128);
     theme::Logo(logo, 256, 90, 80.0f);
     Canvas tagline(512, 96);
-    NeonText(tagline, Face::Script, 32.0f, "Bricks, balls & monkey business", 256, 44, Hex(0xFFE0F4), theme::kPink, 4, 1.0f);
-    NeonText(tagline, Face::Rounded, 13.0f, "A GAME BY THE ZAPBRIK TEAM", 256, 78, theme::kWhite, theme::kCyan, 2, 0.8f, 3.0f);
+    FitText(Face::Script, 32.0f, Tr("Bricks, balls & monkey business"), 0.0f, tagline.width - 16);
+    FitText(Face::Rounded, 13.0f, Tr("A GAME BY THE ZAPBRIK TEAM"), 3.0f, tagline.width - 16);
+    NeonText(tagline, Face::Script, 32.0f, Tr("Bricks, balls & monkey business"), 256, 44, Hex(0xFFE0F4), theme::kPink, 4, 1.0f);
+    NeonText(tagline, Face::Rounded, 13.0f, Tr("A GAME BY THE ZAPBRIK TEAM"), 256, 78, theme::kWhite, theme::kCyan, 2, 0.8f, 3.0f);
     // The emblem: a chrome disc with a neon Z.
     Canvas badge(64, 64);
     Sphere(badge, 32.0f, 32.0f, 29.0f, Hex(0x3A2A70), 0.8f);
@@ -84,8 +88,10 @@ bool WriteWallpaper(const std::string& out) {
     AddMask(c, ring, 0, 0, Mix(theme::kCyan, theme::kWhite, 0.5f), 1.0f);
     SvgImage monkey = RenderSvg("monkey.svg", 200, 200);
     Composite(c, monkey, 220, 130);
-    NeonText(c, Face::Script, 46.0f, "Thanks for playing!", 320, 398, Hex(0xFFE6F6), theme::kPink, 5, 1.2f);
-    NeonText(c, Face::Rounded, 14.0f, "The bricks will be waiting. So will the monkey.", 320, 432, theme::kWhite, theme::kCyan, 2, 0.7f);
+    FitText(Face::Script, 46.0f, Tr("Thanks for playing!"), 0.0f, c.width - 20);
+    FitText(Face::Rounded, 14.0f, Tr("The bricks will be waiting. So will the monkey."), 0.0f, c.width - 20);
+    NeonText(c, Face::Script, 46.0f, Tr("Thanks for playing!"), 320, 398, Hex(0xFFE6F6), theme::kPink, 5, 1.2f);
+    NeonText(c, Face::Rounded, 14.0f, Tr("The bricks will be waiting. So will the monkey."), 320, 432, theme::kWhite, theme::kCyan, 2, 0.7f);
     return WritePicture(out, "wxwall.jpg", c);
 }
 

@@ -5,9 +5,12 @@
 
 #include "art_families.h"
 #include "families.h"
+#include "fit.h"
 #include "game/layout.h"
 #include "output.h"
 #include "pixel_font.h"
+#include "shell/catalogue.h"
+#include "text.h"
 #include "theme.h"
 
 namespace {
@@ -79,18 +82,26 @@ void HintTab(Canvas& c) {
             Rgb fill = Mix(Hex(0x3A1866), Hex(0x1A0A30), t);
             tab.at(x, y) = d > -1.2f ? frame : fill;
         }
-    // The label in the small pixel font, yellow with a neon underglow.
-    const char* label = "HINT";
-    int lx = kHintTabEndWidth + (kHintTabBodyWidth - 6 * 4) / 2;
-    for (int k = 0; label[k]; k++) {
-        const char* const* rows = PixelGlyph(label[k]);
+    // The label in the small pixel font, yellow, between two short cyan dashes.
+    std::string label;
+    ToLatin1(Tr("HINT"), label);
+    const int n = static_cast<int>(label.size());
+    CheckFit(Tr("HINT"), 6 * n + 2 * 8, kHintTabBodyWidth - 4);
+    int lx = kHintTabEndWidth + (kHintTabBodyWidth - 6 * n) / 2;
+    for (int k = 0; k < n; k++) {
+        const int code = static_cast<unsigned char>(label[k]);
+        const char* const* rows = PixelGlyph(code);
+        if (!rows) continue;
         for (int j = 0; j < 5; j++)
             for (int i = 0; i < 5; i++)
                 if (rows[j][i] == '#') tab.at(lx + 6 * k + i, 4 + j) = theme::kYellow;
+        if (const char* above = PixelRowAbove(code))
+            for (int i = 0; i < 5; i++)
+                if (above[i] == '#') tab.at(lx + 6 * k + i, 3) = theme::kYellow;
     }
     for (int i = 0; i < 3; i++) {
         tab.at(lx - 8 + i, 6) = theme::kCyan;
-        tab.at(lx + 24 + 3 + i, 6) = theme::kCyan;
+        tab.at(lx + 6 * n + 3 + i, 6) = theme::kCyan;
     }
     c.paste(tab, x0, kHintTabY);
 }

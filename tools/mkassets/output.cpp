@@ -7,6 +7,7 @@
 #include "game/layout.h"
 #include "gfx/picture.h"
 #include "gfx/png_writer.h"
+#include "shell/language.h"
 #include "shell/paths.h"
 
 namespace {
@@ -38,6 +39,13 @@ bool WriteJpeg(const std::string& path, const Canvas& c) {
 }
 }  // namespace
 
+void SetDrawingLanguage(const std::string& language) { playerLanguage = language; }
+
+std::string LanguageDataFolder(const std::string& out) {
+    if (playerLanguage == kSourceLanguage) return out + "Data/";
+    return out + "Data/" + playerLanguage + "/";
+}
+
 Surface* ReadBack(const std::string& out, const std::string& name, int w, int h, int gamma) {
     SetBaseFolder(out);
     int previous = getGamma();
@@ -65,7 +73,10 @@ bool WritePicture(const std::string& out, const std::string& name, const Canvas&
                          c.height, size.width, size.height);
             return false;
         }
-    std::string path = out + "Data/" + name;
+    if (playerLanguage != kSourceLanguage && !HasWords(name)) return true;
+    const std::string folder = LanguageDataFolder(out);
+    if (!MakeFolders(folder.substr(0, folder.size() - 1))) return false;
+    std::string path = LanguageDataFolder(out) + name;
     bool jpeg = name.size() >= 3 && (name[name.size() - 3] == 'j' || name[name.size() - 3] == 'J');
     bool written = jpeg ? WriteJpeg(path, c) : WriteRgbPng(path, c.bytes().data(), c.width, c.height);
     if (!written) {

@@ -6,6 +6,13 @@
 #include "canvas.h"
 #include "gfx/surface.h"
 
+// The language being drawn: the source language's pictures go into Data/,
+// another's pictures with words into Data/<language>/, and its other pictures
+// (the same in every language) are not written again.
+void SetDrawingLanguage(const std::string& language);
+// The folder the current language's files go into: out/Data/ or out/Data/<language>/.
+std::string LanguageDataFolder(const std::string& out);
+
 // Writes out/Data/<name> as PNG (or baseline JPEG for a ".jpg" name) and checks it
 // with loadPicture at the given gamma level. False, after a message on stderr,
 // when the picture is not the size layout::kPictureSizes gives for it, writing

@@ -1,5 +1,7 @@
 #include "pixel_font.h"
 
+#include <string>
+
 namespace {
 const char* const kGlyphs[95][6] = {
     {".....", ".....", ".....", ".....", ".....", "....."},  // space
@@ -98,6 +100,131 @@ const char* const kGlyphs[95][6] = {
     {".##..", "..#..", "..##.", "..#..", ".##..", "....."},  // }
     {".....", ".#...", "#.#.#", "...#.", ".....", "....."},  // ~
 };
+
+// The Latin-1 signs and the letters that are not an accent on another letter.
+struct Drawn {
+    int code;
+    const char* rows[6];
+};
+const Drawn kLatinSigns[] = {
+    {160, {".....", ".....", ".....", ".....", ".....", "....."}},  // no-break space
+    {161, {"..#..", ".....", "..#..", "..#..", "..#..", "....."}},  // inverted !
+    {162, {"..#..", ".####", "#.#..", "#.#..", ".####", "..#.."}},  // cent
+    {163, {"..##.", ".#...", "###..", ".#...", "#####", "....."}},  // pound
+    {164, {"#...#", ".###.", ".#.#.", ".###.", "#...#", "....."}},  // currency
+    {165, {"#...#", ".#.#.", ".###.", "..#..", ".###.", "....."}},  // yen
+    {166, {"..#..", "..#..", ".....", "..#..", "..#..", "....."}},  // broken bar
+    {167, {".###.", ".#...", ".###.", "...#.", ".###.", "....."}},  // section
+    {168, {".#.#.", ".....", ".....", ".....", ".....", "....."}},  // diaeresis
+    {169, {".###.", "#.#.#", "##..#", "#.#.#", ".###.", "....."}},  // copyright
+    {170, {".##..", "#.#..", ".##..", ".....", "###..", "....."}},  // feminine ordinal
+    {171, {".....", ".#..#", "#..#.", ".#..#", ".....", "....."}},  // opening guillemets
+    {172, {".....", ".....", "#####", "....#", ".....", "....."}},  // not
+    {173, {".....", ".....", ".###.", ".....", ".....", "....."}},  // soft hyphen
+    {174, {".###.", "##..#", "##.##", "#.#.#", ".###.", "....."}},  // registered
+    {175, {"#####", ".....", ".....", ".....", ".....", "....."}},  // macron
+    {176, {".#...", "#.#..", ".#...", ".....", ".....", "....."}},  // degree
+    {177, {"..#..", ".###.", "..#..", ".....", ".###.", "....."}},  // plus-minus
+    {178, {"##...", "..#..", ".#...", "###..", ".....", "....."}},  // superscript 2
+    {179, {"##...", ".##..", "..#..", "##...", ".....", "....."}},  // superscript 3
+    {180, {"...#.", "..#..", ".....", ".....", ".....", "....."}},  // acute
+    {181, {".....", "#..#.", "#..#.", "#..#.", "###.#", "#...."}},  // micro
+    {182, {".####", "###.#", ".##.#", "..#.#", "..#.#", "....."}},  // pilcrow
+    {183, {".....", ".....", "..#..", ".....", ".....", "....."}},  // middle dot
+    {184, {".....", ".....", ".....", ".....", "..#..", ".##.."}},  // cedilla
+    {185, {".#...", "##...", ".#...", "###..", ".....", "....."}},  // superscript 1
+    {186, {".#...", "#.#..", ".#...", ".....", "###..", "....."}},  // masculine ordinal
+    {187, {".....", "#..#.", ".#..#", "#..#.", ".....", "....."}},  // closing guillemets
+    {188, {"#...#", "#..#.", "..#..", ".#.#.", "#.###", "....."}},  // one quarter
+    {189, {"#...#", "#..#.", "..#..", ".#.##", "#...#", "...##"}},  // one half
+    {190, {"##..#", ".#.#.", "###..", ".#.#.", "#.###", "....."}},  // three quarters
+    {191, {"..#..", ".....", ".##..", "#...#", ".###.", "....."}},  // inverted ?
+    {198, {".####", "#.#..", "####.", "#.#..", "#.###", "....."}},  // AE
+    {208, {"####.", "#...#", "###.#", "#...#", "####.", "....."}},  // Eth
+    {215, {".....", ".#.#.", "..#..", ".#.#.", ".....", "....."}},  // times
+    {216, {".####", "#..##", "#.#.#", "##..#", "####.", "....."}},  // O slash
+    {222, {"#....", "####.", "#...#", "####.", "#....", "....."}},  // Thorn
+    {223, {".##..", "#..#.", "#.##.", "#...#", "#.##.", "....."}},  // sharp s
+    {230, {".....", "####.", ".####", "#.#..", "####.", "....."}},  // ae
+    {240, {".##..", "...#.", ".####", "#...#", ".###.", "....."}},  // eth
+    {247, {"..#..", ".....", "#####", ".....", "..#..", "....."}},  // divide
+    {248, {".....", ".###.", "#..##", "##..#", ".###.", "....."}},  // o slash
+    {254, {"#....", "####.", "#...#", "#...#", "####.", "#...."}},  // thorn
+};
+
+// An accent: one row over a capital; two over a small letter, the second in
+// the glyph's own top row (empty in every small letter that takes one).
+struct Mark {
+    const char* overCapital;
+    const char* overSmall[2];
+};
+const Mark kGrave = {".#...", {".#...", "..#.."}};
+const Mark kAcute = {"...#.", {"...#.", "..#.."}};
+const Mark kCircumflex = {".###.", {"..#..", ".#.#."}};
+const Mark kTilde = {".##.#", {".#.#.", "#.#.."}};
+const Mark kDiaeresis = {".#.#.", {".....", ".#.#."}};
+const Mark kRing = {"..#..", {".###.", ".#.#."}};
+
+struct Composed {
+    int code;
+    char base;
+    const Mark* mark;  // null for the cedilla, which hangs below
+};
+const Composed kLatinLetters[] = {
+    {192, 'A', &kGrave},  {193, 'A', &kAcute}, {194, 'A', &kCircumflex}, {195, 'A', &kTilde},
+    {196, 'A', &kDiaeresis}, {197, 'A', &kRing}, {199, 'C', nullptr},
+    {200, 'E', &kGrave},  {201, 'E', &kAcute}, {202, 'E', &kCircumflex}, {203, 'E', &kDiaeresis},
+    {204, 'I', &kGrave},  {205, 'I', &kAcute}, {206, 'I', &kCircumflex}, {207, 'I', &kDiaeresis},
+    {209, 'N', &kTilde},  {210, 'O', &kGrave}, {211, 'O', &kAcute}, {212, 'O', &kCircumflex},
+    {213, 'O', &kTilde},  {214, 'O', &kDiaeresis}, {217, 'U', &kGrave}, {218, 'U', &kAcute},
+    {219, 'U', &kCircumflex}, {220, 'U', &kDiaeresis}, {221, 'Y', &kAcute},
+    {224, 'a', &kGrave},  {225, 'a', &kAcute}, {226, 'a', &kCircumflex}, {227, 'a', &kTilde},
+    {228, 'a', &kDiaeresis}, {229, 'a', &kRing}, {231, 'c', nullptr},
+    {232, 'e', &kGrave},  {233, 'e', &kAcute}, {234, 'e', &kCircumflex}, {235, 'e', &kDiaeresis},
+    {236, 'i', &kGrave},  {237, 'i', &kAcute}, {238, 'i', &kCircumflex}, {239, 'i', &kDiaeresis},
+    {241, 'n', &kTilde},  {242, 'o', &kGrave}, {243, 'o', &kAcute}, {244, 'o', &kCircumflex},
+    {245, 'o', &kTilde},  {246, 'o', &kDiaeresis}, {249, 'u', &kGrave}, {250, 'u', &kAcute},
+    {251, 'u', &kCircumflex}, {252, 'u', &kDiaeresis}, {253, 'y', &kAcute}, {255, 'y', &kDiaeresis},
+};
+
+// Glyphs 160..255: six rows and the row above, built once.
+struct LatinGlyphs {
+    std::string rows[96][7];
+    const char* glyph[96][6] = {};
+    const char* above[96] = {};
+    LatinGlyphs() {
+        for (const Drawn& d : kLatinSigns)
+            for (int j = 0; j < 6; j++) rows[d.code - 160][j + 1] = d.rows[j];
+        for (const Composed& c : kLatinLetters) {
+            std::string* r = rows[c.code - 160];
+            for (int j = 0; j < 6; j++) r[j + 1] = kGlyphs[c.base - 32][j];
+            const bool capital = c.base >= 'A' && c.base <= 'Z';
+            if (!c.mark) {
+                r[6] = ".##..";  // the cedilla
+            } else if (capital) {
+                r[0] = c.mark->overCapital;
+            } else {
+                r[0] = c.mark->overSmall[0];
+                r[1] = c.mark->overSmall[1];  // over an i it takes the dot's place
+            }
+        }
+        for (int k = 0; k < 96; k++) {
+            if (rows[k][1].empty()) continue;
+            for (int j = 0; j < 6; j++) glyph[k][j] = rows[k][j + 1].c_str();
+            if (!rows[k][0].empty()) above[k] = rows[k][0].c_str();
+        }
+    }
+};
+const LatinGlyphs& Latin() {
+    static const LatinGlyphs latin;
+    return latin;
+}
 }  // namespace
 
-const char* const* PixelGlyph(int code) { return code < 32 || code > 126 ? nullptr : kGlyphs[code - 32]; }
+const char* const* PixelGlyph(int code) {
+    if (code >= 32 && code <= 126) return kGlyphs[code - 32];
+    if (code >= 160 && code <= 255 && Latin().glyph[code - 160][0]) return Latin().glyph[code - 160];
+    return nullptr;
+}
+
+const char* PixelRowAbove(int code) { return code >= 160 && code <= 255 ? Latin().above[code - 160] : nullptr; }

@@ -98,6 +98,15 @@ std::vector<Placed> Layout(FT_Face f, float size, const std::vector<unsigned>& c
 }
 }  // namespace
 
+bool ToLatin1(const std::string& utf8, std::string& latin1) {
+    latin1.clear();
+    for (unsigned code : Codes(utf8)) {
+        if (code > 255) return false;
+        latin1 += static_cast<char>(code);
+    }
+    return true;
+}
+
 int TextAdvance(Face face, float size, const std::string& text, float tracking) {
     float width = 0;
     Layout(LoadFace(face), size, Codes(text), tracking, width);
@@ -134,6 +143,8 @@ TextMask RenderText(Face face, float size, const std::string& text, float tracki
     }
     return out;
 }
+
+bool HasGlyph(Face face, unsigned code) { return FT_Get_Char_Index(LoadFace(face), code) != 0; }
 
 GlyphImage RenderGlyph(Face face, float size, unsigned code, float xScale) {
     FT_GlyphSlot g = LoadGlyph(LoadFace(face), size, code, xScale);

@@ -15,6 +15,10 @@ struct TextMask {
     int baseline = 0;  // mask row of the baseline
     int advance = 0;  // pen travel in pixels
 };
+// The text in Latin-1, the code page of the game's fonts; false when it holds a
+// character Latin-1 does not have.
+bool ToLatin1(const std::string& utf8, std::string& latin1);
+
 // Renders text at a pixel size; `tracking` adds pixels between letters.
 TextMask RenderText(Face face, float size, const std::string& text, float tracking = 0.0f);
 // Pen travel of text in pixels.
@@ -29,6 +33,8 @@ struct GlyphImage {
     int top = 0;
     int advance = 0;
 };
+// Whether the outline font has a letter for the code.
+bool HasGlyph(Face face, unsigned code);
 // xScale narrows (below 1) or widens the glyph.
 GlyphImage RenderGlyph(Face face, float size, unsigned code, float xScale = 1.0f);
 

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "shell/catalogue.h"
+#include "shell/language.h"
 #include "shell/log.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
@@ -58,6 +60,8 @@ int main(int argc, char** argv) {
     LogMessage(1, LogHeaderLine(ZAPBRIK_VERSION));
     SetBaseFolder(options.dataDir.empty() ? BaseFolderBeside(ExecutableFolder()) : options.dataDir);
     if (!options.dataDir.empty()) SetPlayerFolder(dataFolder);
+    playerLanguage = options.language.empty() ? LanguageFromEnvironment() : options.language;
+    LoadCatalogue(LocaleFolder(), playerLanguage);
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, error)) {
         std::fprintf(stderr, "zapbrik: script error: %s\n", error.c_str());
         return 2;

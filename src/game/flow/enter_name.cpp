@@ -8,6 +8,7 @@
 #include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "gfx/font.h"
+#include "shell/catalogue.h"
 
 void EnterEnterName() {
     std::memset(playerName, 0, sizeof playerName);
@@ -46,16 +47,16 @@ void DrawNameCaret(Surface* dest, int x) {
 int32_t DrawEnterName() {
     using namespace layout;
     Surface* dest = backSurface;
-    DrawScreenText(dest, "High Scores", kPanelCentreX, 20, 0, TextCentred);
+    DrawScreenText(dest, Tr("High Scores"), kPanelCentreX, 20, 0, TextCentred);
     char line[32];
-    std::snprintf(line, sizeof line, "%s %d", "Score", score);
+    std::snprintf(line, sizeof line, "%s %d", Tr("Score"), score);
     DrawSmallTextCentred(dest, line, kPanelCentreX, 32, packColour(31, 31, 0));
-    DrawScreenText(dest, "Done", kPanelWidth - 5, kPanelHeight - 10, 0, TextRight, true);
-    DrawScreenText(dest, "Erase", 5, kPanelHeight - 10, 0, TextLeft, true);
+    DrawScreenText(dest, Tr("Done"), kPanelWidth - 5, kPanelHeight - 10, 0, TextRight, true);
+    DrawScreenText(dest, Tr("Erase"), 5, kPanelHeight - 10, 0, TextLeft, true);
     const std::string_view name(playerName, playerNameLength);
     DrawScreenText(dest, name, kPanelCentreX, kNameBaseline, 0, TextCentred);
     DrawNameCaret(dest, kPanelCentreX - (textWidth(name, 0) >> 1) + textWidth(name, 0) + 1);
-    DrawSmallTextCentred(dest, "Type your name, then press Enter", kPanelCentreX, kNameBaseline + 14,
+    DrawSmallTextCentred(dest, Tr("Type your name, then press Enter"), kPanelCentreX, kNameBaseline + 14,
                          packColour(24, 24, 24));
     for (int v = 0; v < 8; ++v)
         for (int c = 0; c < 12; ++c) {

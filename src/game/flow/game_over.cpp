@@ -10,6 +10,7 @@
 #include "game/play/paddle.h"
 #include "gfx/picture.h"
 #include "gfx/display.h"
+#include "shell/catalogue.h"
 #include "shell/input.h"
 #include "sound/mixer.h"
 #include "shell/platform.h"
@@ -26,13 +27,13 @@ void EnterGameOver() {
 int32_t DrawGameOver() {
     using namespace layout;
     Surface* dest = backSurface;
-    DrawScreenText(dest, "Game Over", kPanelCentreX, 40, 0, TextCentred);
+    DrawScreenText(dest, Tr("Game Over"), kPanelCentreX, 40, 0, TextCentred);
     char line[32];
-    std::snprintf(line, sizeof line, "%s %d", "Score", score);
+    std::snprintf(line, sizeof line, "%s %d", Tr("Score"), score);
     DrawScreenText(dest, line, kPanelCentreX, 80, 0, TextCentred);
     if (HighScoreRank(score, difficulty) < kHighScoreRows)
-        DrawScreenText(dest, "You have a high score!", kPanelCentreX, 160, 2, TextCentred, false, packColour(0, 31, 31));
-    DrawScreenText(dest, "Click to Continue", kPanelCentreX, kPanelHeight - 25, 1, TextCentred, false,
+        DrawScreenText(dest, Tr("You have a high score!"), kPanelCentreX, 160, 2, TextCentred, false, packColour(0, 31, 31));
+    DrawScreenText(dest, Tr("Click to Continue"), kPanelCentreX, kPanelHeight - 25, 1, TextCentred, false,
                    packColour(0, 31, 31));
     return ModeGameOver;
 }

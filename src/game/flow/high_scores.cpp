@@ -9,6 +9,7 @@
 #include "game/flow/options.h"
 #include "game/flow/screen_text.h"
 #include "gfx/font.h"
+#include "shell/catalogue.h"
 #include "shell/log.h"
 
 void EnterHighScores() {
@@ -20,7 +21,7 @@ int32_t DrawHighScores() {
     using namespace layout;
     Surface* dest = backSurface;
     const int lineHeight = fontLineHeight(0);
-    DrawScreenText(dest, "High Scores", kPanelCentreX, 30, 0, TextCentred);
+    DrawScreenText(dest, Tr("High Scores"), kPanelCentreX, 30, 0, TextCentred);
     for (int r = 0; r < kHighScoreShownRows; ++r) {
         const int y = 20 + (r + 2) * (lineHeight + 5);
         const uint16_t colour = r == highScoreRank ? packColour(31, 31, tickCounter & 31) : 0;
@@ -32,6 +33,6 @@ int32_t DrawHighScores() {
         DrawScreenText(dest, row.score, kPanelWidth - 20, y, 0, TextRight, true, colour);
     }
     const int d = difficulty >= 1 && difficulty <= 4 ? difficulty : 1;
-    DrawSmallTextCentred(dest, difficultyNames[d], kPanelCentreX, lineHeight + 12, paletteColours[ColourYellow]);
+    DrawSmallTextCentred(dest, Tr(difficultyNames[d]), kPanelCentreX, lineHeight + 12, paletteColours[ColourYellow]);
     return ModeHighScores;
 }

@@ -139,7 +139,7 @@ void DrawHintBox(Surface* target, int32_t x, int32_t y) {
 }  // namespace
 
 void DrawHint(Surface* target, int32_t x, int32_t y, int32_t level) {
-    std::ifstream file(StrFormat("%shint%d.txt", dataFolder.c_str(), level), std::ios::binary);
+    std::ifstream file(LocalisedDataFile(StrFormat("hint%d.txt", level)), std::ios::binary);
     if (!file) {
         if (serveTimer > 200) serveTimer = 200;
         return;

@@ -10,6 +10,7 @@
 #include "game/play/paddle.h"
 #include "gfx/blit.h"
 #include "gfx/picture.h"
+#include "shell/catalogue.h"
 
 int32_t scrollPos;
 int32_t scrollSpeed;
@@ -36,6 +37,10 @@ int32_t UpdateInfoPage() {
     return ModeInfoPage;
 }
 
+const char* const hiddenOptionNames[kHiddenOptions] = {TrNoop("Unlimited Lives"), TrNoop("Unlock All Levels"),
+                                                     TrNoop("Fat Paddle"),      TrNoop("Max Power-up"),
+                                                     TrNoop("See Power-ups"),   TrNoop("Disable Debris")};
+
 namespace {
 void DrawHiddenPanel(Surface* dest, int pageX) {
     using namespace layout;
@@ -43,15 +48,11 @@ void DrawHiddenPanel(Surface* dest, int pageX) {
     const int px = pageX + kHiddenPanelX, py = kInfoTop - scrollPos + kHiddenPanelY;
     drawSpriteParam(dest, px, py, kHiddenPanelWidth, kHiddenPanelHeight, infoPicture, kHiddenPanelX, kHiddenPanelY,
                     BlitFill, 0);
-    const struct {
-        const char* name;
-        int32_t value;
-    } options[6] = {{"Unlimited Lives", optUnlimitedLives}, {"Unlock All Levels", optUnlockAllLevels},
-                    {"Fat Paddle", optFatPaddle},           {"Max Power-up", optMaxPowerUp},
-                    {"See Power-ups", optSeePowerUps},      {"Disable Debris", optDisableDebris}};
-    DrawScreenText(dest, "Level Editor", kPanelCentreX, py + kHiddenPanelLineY[0], 1, TextCentred);
-    for (int i = 0; i < 6; ++i) {
-        std::string line = std::string(options[i].name) + "  " + (options[i].value ? "ON" : "OFF");
+    const int32_t values[kHiddenOptions] = {optUnlimitedLives, optUnlockAllLevels, optFatPaddle,
+                                            optMaxPowerUp,     optSeePowerUps,     optDisableDebris};
+    DrawScreenText(dest, Tr("Level Editor"), kPanelCentreX, py + kHiddenPanelLineY[0], 1, TextCentred);
+    for (int i = 0; i < kHiddenOptions; ++i) {
+        std::string line = std::string(Tr(hiddenOptionNames[i])) + "  " + (values[i] ? Tr("ON") : Tr("OFF"));
         DrawScreenText(dest, line, kPanelCentreX, py + kHiddenPanelLineY[i + 1], 1, TextCentred);
     }
     // The lifted lid's shadow along its right and bottom edges.

@@ -12,6 +12,9 @@ constexpr int32_t kWheelScrollSpeed = 16;  // added by one notch of the wheel
 extern int32_t panelOpen;    // 0 or 1
 extern int32_t panelAnim;    // 0..150
 extern Surface* infoPicture;
+// The hidden panel's options, in the order of its lines.
+constexpr int kHiddenOptions = 6;
+extern const char* const hiddenOptionNames[kHiddenOptions];
 
 // The largest scroll position: the picture's height + 20 - 440.
 int32_t MaxScrollPos();

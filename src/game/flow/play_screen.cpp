@@ -16,6 +16,7 @@
 #include "gfx/assets.h"
 #include "gfx/blit.h"
 #include "gfx/display.h"
+#include "shell/catalogue.h"
 #include "shell/random.h"
 
 int32_t panelScore = -1, panelLevel = -1, panelLives = -1;
@@ -62,15 +63,15 @@ bool BreakableBlocksLeft() { return !OnlyIndestructibleLeft(); }
 void DrawPlayMessages() {
     const int cx = playfieldRect.x + playfieldImage->width / 2;
     const int messageY = playfieldRect.y + playfieldImage->height - 120;
-    if (!BreakableBlocksLeft()) DrawScreenText(backSurface, "Level Complete!", cx, playfieldRect.y + 65, 0, TextCentred, true);
-    if (serveTimer > 50 && serveTimer < 350) DrawScreenText(backSurface, "Get Ready!", cx, messageY, 0, TextCentred, true);
+    if (!BreakableBlocksLeft()) DrawScreenText(backSurface, Tr("Level Complete!"), cx, playfieldRect.y + 65, 0, TextCentred, true);
+    if (serveTimer > 50 && serveTimer < 350) DrawScreenText(backSurface, Tr("Get Ready!"), cx, messageY, 0, TextCentred, true);
     // While a hint holds the serve back, a click cuts the wait short: say so.
     if (hintsEnabled && serveTimer > kHintWaitCutTo) {
-        DrawSmallTextCentred(backSurface, "Click to start now", cx + 1, messageY + 17, 0);
-        DrawSmallTextCentred(backSurface, "Click to start now", cx, messageY + 16, packColour(31, 31, 31));
+        DrawSmallTextCentred(backSurface, Tr("Click to start now"), cx + 1, messageY + 17, 0);
+        DrawSmallTextCentred(backSurface, Tr("Click to start now"), cx, messageY + 16, packColour(31, 31, 31));
     }
     if (serveTimer < -200 && ballCount == 0 && BreakableBlocksLeft())
-        DrawScreenText(backSurface, "Doh!!", cx, messageY, 0, TextCentred, true);
+        DrawScreenText(backSurface, Tr("Doh!!"), cx, messageY, 0, TextCentred, true);
 }
 }  // namespace
 
