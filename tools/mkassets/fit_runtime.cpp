@@ -6,6 +6,8 @@
 
 #include "fit.h"
 #include "game/flow/info_page.h"
+#include "game/flow/main_menu.h"
+#include "game/input/editor.h"
 #include "game/layout.h"
 #include "game/flow/options.h"
 #include "gfx/font.h"
@@ -50,6 +52,13 @@ void CheckRuntimeTexts(const std::string& out) {
 
     // The play screen's messages, over the playfield.
     for (const char* message : {"Level Complete!", "Get Ready!", "Doh!!"}) Fit(Tr(message), 0, playfieldRect.w);
+    Fit(Tr("Click to start now"), -1, playfieldRect.w);
+    // The name entry's prompt, the menu's credit line, the editor's help line
+    // along the bottom of the screen and the screenshot note's failure.
+    Fit(Tr("Type your name, then press Enter"), -1, kPanelWidth);
+    Fit(Tr(kByline), -1, kScreenWidth);
+    Fit(Tr(kEditorHelp), -1, kScreenWidth - 8);
+    Fit(Tr("Screenshot failed"), -1, kScreenWidth);
     // The panels: titles, the score line with the longest score, the buttons of
     // the name entry in the two bottom corners.
     for (const char* title : {"High Scores", "Game Over"}) Fit(Tr(title), 0, kPanelWidth);

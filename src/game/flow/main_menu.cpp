@@ -13,6 +13,7 @@
 #include "gfx/font.h"
 #include "gfx/picture.h"
 #include "gfx/display.h"
+#include "shell/catalogue.h"
 #include "shell/input.h"
 #include "shell/platform.h"
 
@@ -92,7 +93,7 @@ int32_t DrawMainMenu() {
         drawMenuStripParam(backSurface, ItemX(), ItemY(i), i, menuGlow[i]);
     const uint16_t credit = packColour(10, 10, 31);
     const int cx = backSurface->width / 2;
-    const std::string_view byline = "By the Zapbrik team";
+    const std::string_view byline = Tr(kByline);
     drawSmallTextBlended(backSurface, byline, cx - 3 * static_cast<int>(byline.size()), backSurface->height - 9,
                          credit, 180);
     char version[16];

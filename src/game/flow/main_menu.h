@@ -2,6 +2,7 @@
 // drifting background or the dimmed paused game.
 #pragma once
 #include <cstdint>
+#include "shell/catalogue.h"
 
 extern int32_t menuGlow[6];  // per item, -31 dark .. 0 lit
 // The item the keys have highlighted, or -1 while the pointer chooses. It
@@ -20,3 +21,6 @@ void EnterMainMenu();
 void LeaveMainMenu();
 int32_t UpdateMainMenu();
 int32_t DrawMainMenu();
+
+// The credit line under the menu.
+constexpr const char* kByline = TrNoop("By the Zapbrik team");

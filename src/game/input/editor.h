@@ -2,6 +2,7 @@
 // block shapes and a palette of power-ups, and every way out saves the level.
 #pragma once
 #include <cstdint>
+#include "shell/catalogue.h"
 
 // The playfield is shown centred on the screen in the editor.
 constexpr int kEditorFieldX = 155;
@@ -41,3 +42,8 @@ bool HeldShapeKept();
 // The pointer's button press or drag, and its click, in screen coordinates.
 void EditorPointer(bool press);
 void EditorClick();
+
+// The editor's one-line help along the bottom of the screen, shown until the
+// first click or key.
+constexpr const char* kEditorHelp =
+    TrNoop("Pick a shape and paint  Press a block to lift it  Up/Down: level  Left/Right: close gaps");

@@ -6,6 +6,7 @@
 #include "game/layout.h"
 #include "game/flow/screen_text.h"
 #include "game/input/editor.h"
+#include "shell/catalogue.h"
 #include "game/play/block_set.h"
 #include "game/play/blocks.h"
 #include "game/play/level.h"
@@ -54,8 +55,7 @@ int32_t DrawLevelEditor() {
     if (editorPowerUp >= 0) DrawPowerUpIcon(backSurface, mouseX, mouseY, static_cast<int>(tickCounter & 31), editorPowerUp);
     DrawExitButton();
     if (editorHelpShown)
-        drawSmallText(backSurface, "Pick a shape and paint  Press a block to lift it  Up/Down: level  "
-                                   "Left/Right: close gaps",
+        drawSmallText(backSurface, Tr(kEditorHelp),
                       4, kScreenHeight - 14, packColour(31, 31, 16));
     return ModeLevelEditor;
 }

@@ -8,6 +8,7 @@
 #include "gfx/screen_note.h"
 #include "gfx/screenshot.h"
 #include "gfx/display.h"
+#include "shell/catalogue.h"
 #include "shell/input.h"
 
 namespace {
@@ -16,7 +17,8 @@ constexpr double kScreenshotNoteSeconds = 2.0;
 // Writes a screenshot and says where it went, on the screen for a moment.
 void TakeScreenshot() {
     const std::string path = saveScreenshot();
-    ShowScreenNote(path.empty() ? "Screenshot failed" : "Screenshot " + path, kScreenshotNoteSeconds);
+    ShowScreenNote(path.empty() ? std::string(Tr("Screenshot failed")) : std::string(Tr("Screenshot")) + " " + path,
+                   kScreenshotNoteSeconds);
 }
 
 bool EscapeLeadsToMenu(int32_t mode) {
