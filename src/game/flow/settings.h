@@ -9,9 +9,9 @@
 constexpr int kSettingsBytes = 1636;
 
 // 1 when the file was read and applied, 0 (state unchanged) otherwise.
-int LoadSettings();
+bool LoadSettings();
 // 1 when the file was written whole, 0 otherwise (the old file stays as it was).
-int SaveSettings();
+bool SaveSettings();
 // SaveSettings with a warning in the log when the file could not be written.
 void KeepSettings();
 void SetDefaultSettings();
