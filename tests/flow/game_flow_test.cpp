@@ -30,29 +30,29 @@ TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
     At(t + 5, "dump chooser");
     Click(t + 10, 30, 137);  // cell 0: level 1
     At(t + 130, "dump before_pause");
-    At(t + 130, "key up 0x1B");
+    At(t + 130, "key up Escape");
     At(t + 140, "dump paused");
     At(t + 140, "screenshot paused.png");
     Click(t + 150, 300, 68);  // item 0, 20 rows lower while a game is in progress
     At(t + 152, "dump resumed");
-    At(t + 160, "key down 0x25");  // the paddle runs to the left wall: every ball is lost
+    At(t + 160, "key down Left");  // the paddle runs to the left wall: every ball is lost
     At(t + 3400, "dump game_over");
     At(t + 3400, "screenshot game_over.png");
-    At(t + 3401, "key up 0x25");  // a direction key does not leave the screen
+    At(t + 3401, "key up Left");  // a direction key does not leave the screen
     At(t + 3405, "dump still");
     Click(t + 3410, 200, 200);
     At(t + 3415, "dump name_entry");
-    At(t + 3420, "key down 0x41");
-    At(t + 3421, "key down 0x4E");
-    At(t + 3422, "key down 0x08");  // backspace
-    At(t + 3423, "key down 0x4E");
-    At(t + 3424, "key down 0x4E");
-    At(t + 3425, "key down 0x25");  // keys without a character type nothing: not '%' for Left
-    At(t + 3426, "key down 0x74");  // nor 't' for F5
+    At(t + 3420, "key down A");
+    At(t + 3421, "key down N");
+    At(t + 3422, "key down BSPACE");  // backspace
+    At(t + 3423, "key down N");
+    At(t + 3424, "key down N");
+    At(t + 3425, "key down Left");  // keys without a character type nothing: not '%' for Left
+    At(t + 3426, "key down F5");    // nor 't' for F5
     Click(t + 3430, 20 + 14 + 25 * 1 + 5, 20 + 140 + 20 * 2 + 5);  // on-screen key: code 32 + 1 + 24 = '9'
     At(t + 3435, "dump typed");
     At(t + 3435, "screenshot name.png");
-    At(t + 3440, "key up 0x0D");
+    At(t + 3440, "key up Enter");
     At(t + 3445, "dump table");
     At(t + 3445, "screenshot table.png");
     At(t + 3450, "quit");
@@ -98,27 +98,27 @@ TEST_F(GameFlow, TheMenuAndTheChooserWorkWithoutAMouse) {
     const int t = kMenuReadyTick;
     // The first Down lights "New Game", the next "Options"; a click (the
     // gamepad's A) chooses the lit item wherever the pointer is.
-    At(t, "key down 0x28");
-    At(t + 1, "key down 0x28");
+    At(t, "key down Down");
+    At(t + 1, "key down Down");
     At(t + 2, "mouse down left 300 5");
     At(t + 3, "mouse up left 300 5");
     At(t + 5, "dump options");
-    At(t + 6, "key up 0x1B");  // Escape leaves the options
+    At(t + 6, "key up Escape");  // Escape leaves the options
     At(t + 8, "dump menu");
-    At(t + 10, "key down 0x26");  // Up from nothing goes round to "Exit"...
-    At(t + 11, "key down 0x28");  // ...and on round to "New Game"
-    At(t + 12, "key up 0x0D");
+    At(t + 10, "key down Up");  // Up from nothing goes round to "Exit"...
+    At(t + 11, "key down Down");  // ...and on round to "New Game"
+    At(t + 12, "key up Enter");
     At(t + 14, "dump chooser");
     // The first key lights the newest open level (12); Up goes a row up (2),
     // Right to 3, Down to the open level nearest below it (12 again, as 13 is
     // closed), Left to 11. Releasing these keys stays in the chooser.
     for (int i = 0; i < 5; ++i) {
-        const char* key[] = {"0x28", "0x26", "0x27", "0x28", "0x25"};
+        const char* key[] = {"Down", "Up", "Right", "Down", "Left"};
         At(t + 20 + 2 * i, std::string("key down ") + key[i]);
         At(t + 21 + 2 * i, std::string("key up ") + key[i]);
     }
     At(t + 30, "dump lit");
-    At(t + 31, "key up 0x20");
+    At(t + 31, "key up Space");
     At(t + 33, "dump chosen");
     At(t + 34, "quit");
     ASSERT_EQ(run.Run(s), 0);

@@ -10,7 +10,6 @@
 
 struct Surface;
 
-constexpr int kHintIcons = 22;
 // A click during a hint's long serve wait (serveTimer above 200) cuts what is
 // left of it to this.
 constexpr int32_t kHintWaitCutTo = 300;

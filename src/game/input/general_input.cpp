@@ -2,6 +2,7 @@
 #include "game/flow/main_menu.h"
 #include "game/game_state.h"
 #include "game/input/input_modes.h"
+#include "game/layout.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screen_note.h"
@@ -58,8 +59,8 @@ bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
         EscapeToMenu();
         return true;
     }
-    if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > kScreenWidth - 56 &&
-        mouseY > kScreenHeight - 52) {
+    if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > layout::kExitButtonX &&
+        mouseY > layout::kExitButtonY) {
         currentMode = ModeMainMenu;
         return true;
     }
