@@ -1,4 +1,4 @@
-// The desktop window with SDL's offscreen video driver: whatever size the window
+// The desktop window with SDL's dummy video driver: whatever size the window
 // is given, the picture is laid out from the size it really has, whole and
 // centred, and the pointer maps into it.
 #include <gtest/gtest.h>
@@ -25,9 +25,9 @@ uint32_t PixelAt(SDL_Surface* s, int x, int y) {
 }
 
 TEST(SdlDisplay, ThePictureFollowsTheWindowThroughResizes) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
     const Platform before = platform;
-    if (!StartSdlPlatform(SdlOptions{true, 0})) GTEST_SKIP() << "no offscreen video driver here";
+    if (!StartSdlPlatform(SdlOptions{true, 0})) GTEST_SKIP() << "no dummy video driver here";
     SDL_Window* window = OnlyWindow();
     ASSERT_NE(window, nullptr);
     // A white picture with a red pixel in its bottom right corner.
