@@ -193,6 +193,12 @@ TEST_F(BallsTest, UnstickMovesABallOutOfAWall) {
     EXPECT_GE(PixelX(0), 13);
     EXPECT_EQ(balls[0].prevX, balls[0].x);
     EXPECT_EQ(balls[0].prevY, balls[0].y);
+    // Buried 6 rows deep: only the late attempts, 7 or 8 pixels out, reach free space.
+    PaintMap(0, 0, 330, 20, kWallBlue);
+    ballCount = 0;
+    ASSERT_TRUE(AddBall(100, 16, 0, 512));
+    UnstickBall(0);
+    EXPECT_GE(PixelY(0), 23);
 }
 
 namespace {
