@@ -177,10 +177,16 @@ TEST_F(PlayTickTest, KeysSteerWithARampAndTheStepLimit) {
     EXPECT_EQ(steerHoldRamp, 0);
     PaintMap(0, 439, 330, 1, 0);  // no pit row to stop the paddle first
     steerDown = 1;
-    for (int t = 0; t < 60; ++t) {
-        Tick();
-        ASSERT_LE(paddleY, 440 - 8);  // the bottom limit
-    }
+    for (int t = 0; t < 60; ++t) Tick();
+    EXPECT_EQ(paddleY, 440 - 8);  // the bottom limit
+    // A step of four rows from two above the limit stops on it.
+    steerDown = 0;
+    steerByMouse = 1;
+    paddleY = 440 - 8 - 2;
+    paddleFixedY = paddleY << 10;
+    mouseX = paddleX + 20;
+    mouseY = paddleY + 4 + 20;
+    Tick();
     EXPECT_EQ(paddleY, 440 - 8);
 }
 
