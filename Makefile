@@ -9,11 +9,13 @@ PREFIX   ?= /usr/local
 all: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Other systems than Debian's family: the packager installs what the build needs.
 deps:
-	@scripts/install-deps
+	@if command -v dpkg-query >/dev/null 2>&1; then scripts/install-deps; \
+	else echo "make: no dpkg-query here, so scripts/install-deps is skipped; install the build's packages by hand"; fi
 
 configure: deps
-	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@test -f $(BUILD)/CMakeCache.txt || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 run: all
 	$(BUILD)/zapbrik
@@ -27,7 +29,7 @@ install: all
 # The sanitizer build takes the normal build's generated files rather than
 # running the generator under the sanitizers.
 sanitize: all
-	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON \
+	@test -f $(SANBUILD)/CMakeCache.txt || cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DZAPBRIK_SANITIZE=ON $(CMAKE_FLAGS) \
 	  -DZAPBRIK_ASSETS_FROM=$(abspath $(BUILD))
 	cmake --build $(SANBUILD) -j$(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j$(JOBS)

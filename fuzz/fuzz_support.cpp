@@ -18,6 +18,7 @@
 #include "app/loop.h"
 #include "shell/paths.h"
 #include "shell/platform.h"
+#include "game/play/play_tick.h"
 
 namespace {
 std::string base;
@@ -74,6 +75,7 @@ void FuzzStartGame() {
         std::abort();
     }
     ResetGameState();
+    ResetPlay();
     setGamma(128);
     FillDisplayInfo();
     backSurface = createSurface(displayInfo.width, displayInfo.height);

@@ -58,3 +58,5 @@ int RunGameBinary(const std::string& arguments, std::string* err) {
     if (err) *err = ReadText(scratch.path + "stderr.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+std::string ModeLine(int32_t mode) { return "mode " + std::to_string(mode) + "\n"; }

@@ -17,6 +17,8 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 std::vector<uint8_t> ReadFile(const std::string& path);
 std::string ReadText(const std::string& path);
+// The state dump's line for a mode, "mode N\n".
+std::string ModeLine(int32_t mode);
 
 // Runs the game binary with arguments; returns its exit status, with stderr in err.
 int RunGameBinary(const std::string& arguments, std::string* err = nullptr);

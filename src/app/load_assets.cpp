@@ -2,6 +2,7 @@
 
 #include "game/flow/settings.h"
 #include "game/game_state.h"
+#include "game/layout.h"
 #include "game/play/tables.h"
 #include "gfx/assets.h"
 #include "gfx/blit.h"
@@ -53,9 +54,7 @@ void loadAssets() {
     // The glyph pictures load darker in the middle tones.
     const int gamma = getGamma();
     setGamma(80);
-    LoadFontPicture("c_tickertape.png", 0, 30);
-    LoadFontPicture("c_neopolitical_l.png", 2, 26);
-    LoadFontPicture("c_neopolitical.png", 1, 18);
+    for (const layout::FontLayout& font : layout::kFonts) LoadFontPicture(font.file, font.slot, font.rowHeight);
     setGamma(gamma);
 
     loadPicture("sprites.png", spritesSheet);

@@ -57,7 +57,10 @@ std::string ParseLine(const std::string& line, int lineNumber, ScriptCommand& c,
         if (words[2] == "down") c.kind = ScriptCommand::KeyDown;
         else if (words[2] == "up") c.kind = ScriptCommand::KeyUp;
         else return "key needs down or up";
-        if (!ParseNumber(words[3], 0, 0xFF, value)) return "bad key code \"" + words[3] + "\"";
+        // A number is the code itself; any other word is a key's name ("Escape", "Left").
+        const bool number = ParseNumber(words[3], 0, 0xFF, value);
+        if (!number) value = KeyCodeFromName(words[3]);
+        if (value < 0) return "bad key code \"" + words[3] + "\"";
         c.code = static_cast<uint32_t>(value);
     } else if (verb == "mouse") {
         size_t at = 3;

@@ -19,6 +19,7 @@
 #include "app/loop.h"
 #include "shell/platform.h"
 #include "app/script.h"
+#include "game/play/play_tick.h"
 
 bool ParseCommandLine(int argc, const char* const* argv, LaunchOptions& o, std::string& error) {
     for (int i = 1; i < argc; ++i) {
@@ -132,6 +133,7 @@ void StartupReport() {
 
 int RunGame(const LaunchOptions& options) {
     ResetGameState();
+    ResetPlay();
     tickLimit = options.ticks;
     HideCursor();
     setGamma(128);

@@ -48,8 +48,7 @@ void ResetGameState() {
     serveTimer = 0;
     hintsEnabled = 1;
     std::memset(levelProgress, 0, sizeof levelProgress);
-    const int32_t defaultKeys[kKeyBindings] = {0x26, 0x28, 0x25, 0x27, 0x1B};
-    std::memcpy(keyBindings, defaultKeys, sizeof keyBindings);
+    std::memcpy(keyBindings, kDefaultKeyBindings, sizeof keyBindings);
     highScoreRank = -1;
     std::memset(playerName, 0, sizeof playerName);
     playerNameLength = 0;

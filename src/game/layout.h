@@ -2,21 +2,23 @@
 // code share. The asset generator paints its pictures from these numbers and the
 // screens draw and hit-test with them, so the two cannot drift apart.
 #pragma once
+#include "shell/screen.h"
 
 namespace layout {
 
 // The panel (and the playfield) on the 640 x 480 screen.
-constexpr int kPanelX = 20;
-constexpr int kPanelY = 20;
-constexpr int kPanelWidth = 330;
-constexpr int kPanelHeight = 440;
+constexpr int kPanelX = playfieldRect.x;
+constexpr int kPanelY = playfieldRect.y;
+constexpr int kPanelWidth = playfieldRect.w;
+constexpr int kPanelHeight = playfieldRect.h;
 constexpr int kPanelCentreX = kPanelWidth / 2;  // 165
 
 // "titleBack.png" (640 x 480): side panel, its score strip, the numbers' anchors
 // (centre x, baseline y of font 2) and the "Menu" button.
-constexpr int kTitleWidth = 640;
-constexpr int kTitleHeight = 480;
-constexpr int kSidePanelX = 393, kSidePanelY = 269, kSidePanelWidth = 234, kSidePanelHeight = 90;
+constexpr int kTitleWidth = kScreenWidth;
+constexpr int kTitleHeight = kScreenHeight;
+constexpr int kSidePanelX = scorePanelRect.x, kSidePanelY = scorePanelRect.y, kSidePanelWidth = scorePanelRect.w,
+              kSidePanelHeight = scorePanelRect.h;
 constexpr int kScoreStripY = 274, kScoreStripHeight = 35;
 constexpr int kScoreCentreX = 509, kScoreBaseline = 292;
 constexpr int kLevelCentreX = 435, kLivesCentreX = 575, kLevelLivesBaseline = 350;
@@ -110,10 +112,11 @@ struct FontLayout {
     int rowHeight;
     int reference;
 };
+// In the order the game loads them.
 constexpr FontLayout kFonts[3] = {
     {"c_tickertape.png", 0, 30, 20},
-    {"c_neopolitical.png", 1, 18, 10},
     {"c_neopolitical_l.png", 2, 26, 18},
+    {"c_neopolitical.png", 1, 18, 10},
 };
 constexpr int kSmallCellWidth = 7, kSmallCellHeight = 11, kSmallCellsPerRow = 32;
 

@@ -117,16 +117,16 @@ void LayOutSmall(std::string_view text, int x, int y, Ink ink) {
 }
 }  // namespace
 
-void loadFont(Surface* picture, int index, int rowHeight) {
+bool loadFont(Surface* picture, int index, int rowHeight) {
     if (index < 0 || index >= kFontSlots) {
         LogMessageColour(1, StrFormat("[ERROR] no font slot %d.\n", index), ColourRed);
-        return;
+        return false;
     }
     if (!fonts[index]) {
         fonts[index] = new (std::nothrow) Font{};
         if (!fonts[index]) {
             LogMessageColour(1, "[ERROR] unable to allocate memory for loadFont.\n", ColourRed);
-            return;
+            return false;
         }
     } else {
         LogMessageColour(1, "[ERROR] font of this index already loaded.\n", ColourRed);
@@ -136,21 +136,23 @@ void loadFont(Surface* picture, int index, int rowHeight) {
     f.picture = picture;
     if (!picture) {
         LogMessageColour(1, "[ERROR] font not loaded.\n", ColourRed);
-        return;
+        return false;
     }
     int reference = 0;
     while (reference < rowHeight && !Inked(picture, 0, reference)) ++reference;
     // Without its mark the font still gets its glyphs, drawn from the top of the row.
-    if (reference >= rowHeight) {
+    const bool marked = reference < rowHeight;
+    if (!marked) {
         LogMessageColour(1, "[ERROR] can't locate font reference point.\n", ColourRed);
         reference = 0;
     }
     f.referenceHeight = static_cast<uint8_t>(reference);
-    if (rowHeight < 1) return;
+    if (rowHeight < 1) return false;
     const int found = ScanGlyphs(f, rowHeight) - 33;
     LogMessage(1, StrFormat("Loaded %d characters\n", found));
     if (found < kExpectedGlyphs)
         LogMessage(1, StrFormat("[WARNING] font has %d of its %d characters.\n", found, kExpectedGlyphs));
+    return marked && found >= kExpectedGlyphs;
 }
 
 void drawText(Surface* dest, std::string_view text, int x, int y, int index) {

@@ -23,7 +23,8 @@ constexpr int kFontSlots = 3;
 extern Font* fonts[kFontSlots];
 extern Surface* smallFontPicture;  // "smallchars.png", loaded at start-up
 
-void loadFont(Surface* picture, int index, int rowHeight);
+// True when the font is ready with its reference mark and every glyph.
+bool loadFont(Surface* picture, int index, int rowHeight);
 
 // (x, y) is the left end of the baseline. drawText adds the glyph's intensity to
 // the destination; drawTextBlended mixes colour in with weight 8 x intensity.

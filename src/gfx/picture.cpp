@@ -96,18 +96,18 @@ bool DecodePng(PngReader& r) {
 }
 }  // namespace
 
-int loadPngPicture(const std::string& path, Surface*& target) {
+bool loadPngPicture(const std::string& path, Surface*& target) {
     PngReader r;
     r.file = std::fopen(path.c_str(), "rb");
-    if (!r.file) return 0;
+    if (!r.file) return false;
     r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorJump, PngWarningIgnored);
-    if (!r.png) return 0;
+    if (!r.png) return false;
     r.info = png_create_info_struct(r.png);
-    if (!r.info || !DecodePng(r)) return 0;
+    if (!r.info || !DecodePng(r)) return false;
     if (!target) target = createSurface(r.width, r.height);
-    if (!target) return 0;
+    if (!target) return false;
     PlaceRgbRows(target, r.rgb, r.width, r.height);
-    return 1;
+    return true;
 }
 
 namespace {
@@ -163,7 +163,7 @@ bool DecodeJpeg(JpegReader& r) {
 }
 }  // namespace
 
-int loadJpegPicture(const std::string& path, Surface*& target) {
+bool loadJpegPicture(const std::string& path, Surface*& target) {
     JpegReader r;
     r.info.err = jpeg_std_error(&r.manager);
     r.manager.error_exit = JpegErrorExit;
@@ -174,16 +174,17 @@ int loadJpegPicture(const std::string& path, Surface*& target) {
         // Set-up and parameter failures say so plainly; a failure while reading
         // the image gives the decoder's error number.
         JpegFailure(r.headerRead ? StrFormat("[%d]", r.manager.msg_code) : std::string("Jpeg Error"));
-        return 0;
+        return false;
     }
     if (!target) target = createSurface(r.width, r.height);
-    if (!target) return 0;
+    if (!target) return false;
     PlaceRgbRows(target, r.rgb, r.width, r.height);
-    return 1;
+    return true;
 }
 
-void loadPicture(const std::string& name, Surface*& target) {
+bool loadPicture(const std::string& name, Surface*& target) {
     const std::string path = dataFolder + name;
+    bool decoded = false;
     FILE* probe = std::fopen(path.c_str(), "r");
     if (!probe) {
         platform.messageBox(path.c_str(), "File Not Found", MessageOk);
@@ -194,11 +195,12 @@ void loadPicture(const std::string& name, Surface*& target) {
     } else {
         std::fclose(probe);
         const char third = path.size() >= 3 ? path[path.size() - 3] : '\0';
-        const int decoded = (third == 'j' || third == 'J') ? loadJpegPicture(path, target) : loadPngPicture(path, target);
+        decoded = (third == 'j' || third == 'J') ? loadJpegPicture(path, target) : loadPngPicture(path, target);
         if (!decoded) LogMessageColour(1, "[ERROR] Unable to decode picture " + path + "\n", ColourRed);
     }
     if (!target) {
         LogMessage(1, "surface still null\n");
         target = createSurface(5, 5);
     }
+    return decoded;
 }

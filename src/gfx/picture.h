@@ -8,6 +8,8 @@
 
 // Loads dataFolder + name into target (creating it when null, else drawing the
 // picture centred into it). On return target is never null.
-void loadPicture(const std::string& name, Surface*& target);
-int loadPngPicture(const std::string& path, Surface*& target);
-int loadJpegPicture(const std::string& path, Surface*& target);
+// Each loader answers whether the picture was read; the loaders also log and
+// show what went wrong, and loadPicture leaves a 5 x 5 stand-in when it failed.
+bool loadPicture(const std::string& name, Surface*& target);
+bool loadPngPicture(const std::string& path, Surface*& target);
+bool loadJpegPicture(const std::string& path, Surface*& target);

@@ -78,3 +78,9 @@ std::string KeyName(int32_t code) {
     std::snprintf(buffer, sizeof buffer, "[0x%2x]", static_cast<unsigned>(code));
     return buffer;
 }
+
+int32_t KeyCodeFromName(const std::string& name) {
+    for (int32_t code = 0xFF; code >= 0; --code)
+        if (KeyName(code) == name) return code;
+    return -1;
+}

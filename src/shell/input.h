@@ -53,3 +53,7 @@ int32_t KeyCharacter(uint32_t virtualKey, bool shift, bool capsLock);
 
 // The name a key binding is shown under, "[0x%2x]" for codes without one.
 std::string KeyName(int32_t code);
+
+// The code whose KeyName is name (the highest such code, so "Enter" is 0x0D), or
+// -1 when no key has that name.
+int32_t KeyCodeFromName(const std::string& name);

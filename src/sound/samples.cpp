@@ -60,20 +60,21 @@ void Install(int id, int group, std::unique_ptr<int16_t[]> data, int32_t length)
 }
 }  // namespace
 
-void loadSound(const std::string& name, int id, int group) {
+bool loadSound(const std::string& name, int id, int group) {
     std::vector<int16_t> f;
-    if (!ValidTarget(id, group) || !ReadSampleFile(name, f)) return;
+    if (!ValidTarget(id, group) || !ReadSampleFile(name, f)) return false;
     const size_t n = f.size();
     // One silent sample after the last: the mixer plays positions 0..length.
     std::unique_ptr<int16_t[]> data(new int16_t[n + 1]);
     std::copy(f.begin(), f.end(), data.get());
     data[n] = 0;
     Install(id, group, std::move(data), static_cast<int32_t>(n));
+    return true;
 }
 
-void loadSoundHalfRate(const std::string& name, int id, int group) {
+bool loadSoundHalfRate(const std::string& name, int id, int group) {
     std::vector<int16_t> f;
-    if (!ValidTarget(id, group) || !ReadSampleFile(name, f)) return;
+    if (!ValidTarget(id, group) || !ReadSampleFile(name, f)) return false;
     const size_t n = f.size();
     // Each sample is followed by the mean of it and the next; the last one's
     // neighbour beyond the file counts as silence.
@@ -85,4 +86,5 @@ void loadSoundHalfRate(const std::string& name, int id, int group) {
     }
     data[2 * n] = 0;
     Install(id, group, std::move(data), static_cast<int32_t>(2 * n));
+    return true;
 }

@@ -9,5 +9,6 @@
 // Files above this size are refused rather than read.
 constexpr int64_t kMaxSampleFileBytes = 64 * 1024 * 1024;
 
-void loadSound(const std::string& name, int id, int group);
-void loadSoundHalfRate(const std::string& name, int id, int group);
+// Both answer whether the sample is in its slot.
+bool loadSound(const std::string& name, int id, int group);
+bool loadSoundHalfRate(const std::string& name, int id, int group);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "game/layout.h"
 
 struct FlowRun {
     FlowRun();
@@ -36,7 +37,9 @@ struct FlowRun {
 // The screen positions and tick at which the splash screens have passed on their
 // own, and a click on main-menu item i without a game in progress.
 constexpr int kMenuReadyTick = 320;
-inline int MenuItemScreenY(int item, int gameInProgress = 0) { return 30 + 37 * item + 20 * gameInProgress + 18; }
+inline int MenuItemScreenY(int item, int inProgress = 0) {
+    return layout::MenuItemY(item, inProgress) + layout::kMenuTextCentreRow;
+}
 // Three script lines: move, press and release the left button at (x, y) from tick t.
 std::vector<std::string> ClickAt(int tick, int x, int y);
 

@@ -29,7 +29,7 @@ struct Focus : ScriptTest {
 };
 
 TEST_F(Focus, LosingTheFocusInPlayIsTheEscapeBinding) {
-    PlayThenLeave("key up 0x1B", "esc_");
+    PlayThenLeave("key up Escape", "esc_");
     At(kMenuReadyTick + 200, "quit");
     ASSERT_EQ(run.Run(s), 0);
     const auto escMenu = ReadFile(run.dir.path + "esc_menu.png");

@@ -19,27 +19,27 @@ TEST_F(GameFlow, PlayPauseResumeLoseEveryBallAndEnterAName) {
     At(t + 5, "dump chooser");
     Click(t + 10, 30, 137);  // cell 0: level 1
     At(t + 130, "dump before_pause");
-    At(t + 130, "key up 0x1B");
+    At(t + 130, "key up Escape");
     At(t + 140, "dump paused");
     At(t + 140, "screenshot paused.png");
     Click(t + 150, 300, 68);  // item 0, 20 rows lower while a game is in progress
     At(t + 152, "dump resumed");
-    At(t + 160, "key down 0x25");  // the paddle runs to the left wall: every ball is lost
+    At(t + 160, "key down Left");  // the paddle runs to the left wall: every ball is lost
     At(t + 3400, "dump game_over");
     At(t + 3400, "screenshot game_over.png");
-    At(t + 3401, "key up 0x25");  // a direction key does not leave the screen
+    At(t + 3401, "key up Left");  // a direction key does not leave the screen
     At(t + 3405, "dump still");
     Click(t + 3410, 200, 200);
     At(t + 3415, "dump name_entry");
-    At(t + 3420, "key down 0x41");
-    At(t + 3421, "key down 0x4E");
-    At(t + 3422, "key down 0x08");  // backspace
-    At(t + 3423, "key down 0x4E");
-    At(t + 3424, "key down 0x4E");
+    At(t + 3420, "key down A");
+    At(t + 3421, "key down N");
+    At(t + 3422, "key down BSPACE");  // backspace
+    At(t + 3423, "key down N");
+    At(t + 3424, "key down N");
     Click(t + 3430, 20 + 14 + 25 * 1 + 5, 20 + 140 + 20 * 2 + 5);  // on-screen key: code 32 + 1 + 24 = '9'
     At(t + 3435, "dump typed");
     At(t + 3435, "screenshot name.png");
-    At(t + 3440, "key up 0x0D");
+    At(t + 3440, "key up Enter");
     At(t + 3445, "dump table");
     At(t + 3445, "screenshot table.png");
     At(t + 3450, "quit");

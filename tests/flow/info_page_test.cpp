@@ -11,9 +11,9 @@ TEST(InfoPage, ScrollsToItsEndOpensThePanelAndTogglesOptions) {
     int t = kMenuReadyTick;
     std::vector<std::string> s = ClickAt(t, 300, MenuItemScreenY(3));
     auto at = [&s](int tick, const std::string& c) { s.push_back(std::to_string(tick) + " " + c); };
-    at(t + 10, "key down 0x28");
+    at(t + 10, "key down Down");
     at(t + 30, "dump scrolling");
-    at(t + 200, "key up 0x28");
+    at(t + 200, "key up Down");
     at(t + 260, "dump bottom");
     // The lid at page y 2173 is at panel y 2173 - 1880 = 293 when scrolled to the end.
     for (auto& l : ClickAt(t + 270, 185, 20 + 330)) s.push_back(l);
@@ -31,7 +31,7 @@ TEST(InfoPage, ScrollsToItsEndOpensThePanelAndTogglesOptions) {
     at(t + 490, "dump stays");
     for (auto& l : ClickAt(t + 495, 20, 20 + 10)) s.push_back(l);  // the upper arrow
     at(t + 500, "dump arrow");
-    at(t + 510, "key up 0x1B");
+    at(t + 510, "key up Escape");
     at(t + 515, "dump menu");
     at(t + 516, "quit");
     ASSERT_EQ(run.Run(s), 0);

@@ -30,7 +30,7 @@ TEST_F(Options, VolumeSlidersHintsAndDifficulty) {
     At(t + 8, "dump volumes");
     Add(ClickAt(t + 10, kWinX + 50, kWinY + 36));  // hints
     Add(ClickAt(t + 15, kWinX + 50, kWinY + 130));  // difficulty
-    At(t + 20, "key up 0x1B");  // Escape does not leave the options
+    At(t + 20, "key up Escape");  // Escape does not leave the options
     At(t + 22, "dump changed");
     At(t + 24, "screenshot options.png");
     Add(ClickAt(t + 30, kWinX + 170, kWinY + 280));  // close
@@ -58,8 +58,8 @@ TEST_F(Options, ARebindingIsSavedAndWorksAfterARestart) {
     // 210 + 6 x 17 + 15 - 12 .. + 25, so screen y 340 is inside it.
     Add(ClickAt(t, 100, 340));
     At(t + 4, "dump waiting");
-    At(t + 6, "key down 0x51");
-    At(t + 7, "key up 0x51");
+    At(t + 6, "key down Q");
+    At(t + 7, "key up Q");
     At(t + 9, "dump bound");
     Add(ClickAt(t + 10, kWinX + 170, kWinY + 280));
     At(t + 20, "quit");
@@ -73,9 +73,9 @@ TEST_F(Options, ARebindingIsSavedAndWorksAfterARestart) {
     s.clear();
     t = kMenuReadyTick;
     At(t, "dump restarted");
-    At(t + 2, "key up 0x1B");
+    At(t + 2, "key up Escape");
     At(t + 4, "dump escape");
-    At(t + 6, "key up 0x51");
+    At(t + 6, "key up Q");
     At(t + 8, "dump q");
     At(t + 30, "quit");
     ASSERT_EQ(run.Run(s), 0);
@@ -90,7 +90,7 @@ TEST_F(Options, ChangingTheDifficultyEndsTheGameInProgress) {
     Add(ClickAt(t, 300, MenuItemScreenY(1)));  // new game: the chooser
     Add(ClickAt(t + 10, 25 + 5, 132 + 5));     // level 1 (cell 0)
     At(t + 30, "dump playing");
-    At(t + 32, "key up 0x1B");
+    At(t + 32, "key up Escape");
     At(t + 36, "dump paused");
     Add(ClickAt(t + 40, 300, MenuItemScreenY(2, 1)));
     Add(ClickAt(t + 50, kWinX + 50, kWinY + 130));

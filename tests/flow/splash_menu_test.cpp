@@ -24,8 +24,8 @@ TEST(SplashFlow, ClicksInTheFirstThreeFramesOfASplashAreIgnored) {
                                   "2 mouse down left 10 10", "2 mouse up left 10 10", "2 dump early",
                                   "3 mouse up left 10 10",   "3 dump logo_clicked",
                                   // The intro is entered at tick 4: its frames 1 and 2 are ticks 4 and 5.
-                                  "5 key up 0x41",           "5 dump intro_early",
-                                  "6 key up 0x41",           "7 dump intro_clicked",
+                                  "5 key up A",           "5 dump intro_early",
+                                  "6 key up A",           "7 dump intro_clicked",
                                   "8 quit"};
     ASSERT_EQ(run.Run(s), 0);
     EXPECT_EQ(run.Value("early", "mode"), 500);
@@ -44,11 +44,11 @@ TEST(MainMenu, ItemsFollowTheRowsAndEscapeLeadsToTheExitPicture) {
     s.push_back(std::to_string(t + 5) + " dump item0");
     add(ClickAt(t + 10, 300, MenuItemScreenY(4)));
     s.push_back(std::to_string(t + 15) + " dump scores");
-    s.push_back(std::to_string(t + 20) + " key up 0x20");  // any key leaves the table
+    s.push_back(std::to_string(t + 20) + " key up Space");  // any key leaves the table
     s.push_back(std::to_string(t + 25) + " dump back");
-    s.push_back(std::to_string(t + 30) + " key up 0x1B");
+    s.push_back(std::to_string(t + 30) + " key up Escape");
     s.push_back(std::to_string(t + 35) + " dump exit");
-    s.push_back(std::to_string(t + 40) + " key up 0x41");  // the exit picture ends the program
+    s.push_back(std::to_string(t + 40) + " key up A");  // the exit picture ends the program
     s.push_back(std::to_string(t + 200) + " dump never");
     ASSERT_EQ(run.Run(s), 0);
     EXPECT_EQ(run.Value("item0", "mode"), 1);

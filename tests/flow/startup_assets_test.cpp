@@ -80,7 +80,7 @@ TEST(StartupAssets, HeadlessRunWithEmptyDataReachesTheFirstModeInOrder) {
                             &err),
               0)
         << err;
-    EXPECT_NE(ReadText(dir.path + "state.txt").find("mode 500\n"), std::string::npos);
+    EXPECT_NE(ReadText(dir.path + "state.txt").find(ModeLine(ModeLogoSplash)), std::string::npos);
     const std::string box = "[message box] File Not Found: " + dir.path;
     // The loads come in the game's order: the small font, the effects, the title
     // picture, the settings, the three fonts, the sheets, the half-rate samples

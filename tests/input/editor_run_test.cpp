@@ -19,8 +19,8 @@ struct EditorRun : ScriptTest {
     int OpenHiddenPanel() {
         const int t = kMenuReadyTick;
         Click(t, 300, MenuItemScreenY(3));
-        At(t + 10, "key down 0x28");
-        At(t + 200, "key up 0x28");
+        At(t + 10, "key down Down");
+        At(t + 200, "key up Down");
         Click(t + 270, 185, 20 + 330);
         return t + 280;
     }
@@ -33,7 +33,7 @@ TEST_F(EditorRun, ALevelBuiltInTheEditorIsSavedChosenAndPlayed) {
     Click(t, 300, 367);  // Unlock All Levels
     Click(t + 5, 300, 331);
     At(t + 10, "dump entered");
-    At(t + 12, "key up 0x26");  // on to level 1; level 0 is saved
+    At(t + 12, "key up Up");  // on to level 1; level 0 is saved
     At(t + 15, "dump level1");
     // The second palette shape (120 x 15, held by its centre (60, 7)) painted
     // with its top-left at playfield (105, 200).
@@ -43,9 +43,9 @@ TEST_F(EditorRun, ALevelBuiltInTheEditorIsSavedChosenAndPlayed) {
     At(t + 28, "mouse up left 320 227");
     At(t + 30, "dump painted");
     At(t + 30, "screenshot editor.png");
-    At(t + 32, "key up 0x1B");
+    At(t + 32, "key up Escape");
     At(t + 34, "dump dropped");
-    At(t + 36, "key up 0x1B");
+    At(t + 36, "key up Escape");
     At(t + 40, "dump left");
     t += 50;
     Click(t, 300, MenuItemScreenY(1));
@@ -81,12 +81,12 @@ TEST_F(EditorRun, AnEmptyLevelTheEndsOfTheLevelStepsAndAFailedSave) {
     int t = OpenHiddenPanel();
     Click(t, 300, 331);
     At(t + 5, "dump empty");
-    At(t + 6, "key up 0x25");  // tightening an empty level does nothing
-    At(t + 7, "key up 0x28");  // no level before the first
+    At(t + 6, "key up Left");  // tightening an empty level does nothing
+    At(t + 7, "key up Down");  // no level before the first
     At(t + 8, "dump first");
-    for (int i = 0; i < 99; ++i) At(t + 10 + i, "key up 0x26");
+    for (int i = 0; i < 99; ++i) At(t + 10 + i, "key up Up");
     At(t + 110, "dump last");
-    At(t + 111, "key up 0x26");  // no level after the last
+    At(t + 111, "key up Up");  // no level after the last
     At(t + 112, "dump still_last");
     At(t + 113, "quit");
     std::string err;

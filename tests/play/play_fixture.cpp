@@ -10,6 +10,7 @@
 #include "game/play/explosions.h"
 #include "game/play/level.h"
 #include "game/play/paddle.h"
+#include "game/play/play_tick.h"
 #include "game/play/power_ups.h"
 #include "game/play/tables.h"
 #include "gfx/assets.h"
@@ -21,22 +22,9 @@ void ResetPlayState() {
     randState = 1;
     FillTrigTables();
     setGamma(128);
-    ballCount = debrisCount = explosionCount = 0;
-    levelBlockCount = indestructibleCount = 0;
-    blockDescCount = 0;
-    std::memset(blockDescs, 0, sizeof blockDescs);
-    nudgeIndex = 0;
-    slowMotionDivisor = 0;
-    ResetPowerUps();
-    paddleX = paddleY = paddleFixedX = paddleFixedY = 0;
-    paddleVelX = paddleVelY = 0;
+    ResetPlay();
     paddleHalfWidth = paddleTargetHalfWidth = BasePaddleHalfWidth();
     paddleZoneHeight = paddleTargetZoneHeight = BaseZoneHeight();
-    paddleMaxStep = 5;
-    digAllowTimer = 0;
-    steerUp = steerDown = steerLeft = steerRight = 0;
-    steerHoldRamp = steerByMouse = waitForButtonRelease = 0;
-    paddleHistoryIndex = 0;
 }
 
 std::string DataLevelPath(int level) { return dataFolder + LevelFileName(level); }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 
+#include "game/game_state.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -138,7 +139,7 @@ TEST_F(Installed, StartedElsewhereItFindsItsDataAndWritesOnlyToThePlayersFolder)
     ASSERT_EQ(Start(run.path + "xdg", std::string(kToTheMenu) + "350 dump " + run.path + "menu.txt\n", err), 0)
         << err;
     EXPECT_EQ(err.find("[message box]"), std::string::npos) << err;  // no "File Not Found"
-    EXPECT_EQ(ReadText(run.path + "menu.txt").rfind("mode 1\n", 0), 0u) << "reached the main menu";
+    EXPECT_EQ(ReadText(run.path + "menu.txt").rfind(ModeLine(ModeMainMenu), 0), 0u) << "reached the main menu";
     EXPECT_TRUE(fs::is_regular_file(run.path + "xdg/zapbrik/settings.dat"));
     EXPECT_EQ(Listing(prefix), before) << "the installed files were written to";
     EXPECT_TRUE(fs::is_empty(run.path + "elsewhere")) << "the working folder was written to";
@@ -152,7 +153,7 @@ TEST_F(Installed, AnUnusablePlayersFolderGivesAWarningAndTheGameRuns) {
     EXPECT_NE(err.find("[WARNING] Unable to make the folder " + run.path + "not-a-folder/zapbrik/"),
               std::string::npos)
         << err;
-    EXPECT_EQ(ReadText(run.path + "menu.txt").rfind("mode 1\n", 0), 0u) << "the game went on";
+    EXPECT_EQ(ReadText(run.path + "menu.txt").rfind(ModeLine(ModeMainMenu), 0), 0u) << "the game went on";
 }
 TEST_F(Installed, ConvertedLevelsGoToThePlayersFolderAndAreReadFromThere) {
     const auto before = Listing(prefix);

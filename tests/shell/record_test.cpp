@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/fps_readout.h"
+#include "game/game_state.h"
 #include "test_support.h"
 
 namespace {
@@ -31,10 +32,10 @@ const char* kSession =
     "250 mouse down right 200 200\n251 mouse up right 200 200\n"
     "300 mouse down left 300 85\n301 mouse up left 300 85\n"
     "480 mouse down left 41 148\n481 mouse up left 41 148\n"
-    "700 key down 0x27\n745 key up 0x27\n"
-    "750 key down 0x10\n752 key down 0x25\n790 key up 0x25\n791 key up 0x10\n"
+    "700 key down Right\n745 key up Right\n"
+    "750 key down Shift\n752 key down Left\n790 key up Left\n791 key up Shift\n"
     "800 mouse move 120 420\n830 mouse move 260 400\n"
-    "1000 mouse move 90 430\n1040 key down 0x26\n1100 key up 0x26\n1120 focus lost\n";
+    "1000 mouse move 90 430\n1040 key down Up\n1100 key up Up\n1120 focus lost\n";
 
 TEST(Record, ARecordedSessionReplaysToTheSameStateAndPicture) {
     TempDir dir;
@@ -60,7 +61,7 @@ TEST(Record, ARecordedSessionReplaysToTheSameStateAndPicture) {
               0);
     const std::string live = ReadText(dir.path + "live.txt");
     // Losing the focus during play leaves it for the menu.
-    EXPECT_EQ(live.rfind("mode 1\n", 0), 0u) << "the session should end on the menu:\n" << live;
+    EXPECT_EQ(live.rfind(ModeLine(ModeMainMenu), 0), 0u) << "the session should end on the menu:\n" << live;
     EXPECT_EQ(live, ReadText(dir.path + "replayed.txt"));
     const auto picture = ReadFile(dir.path + "live.png");
     ASSERT_FALSE(picture.empty());

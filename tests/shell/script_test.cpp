@@ -11,7 +11,7 @@ TEST(Script, ParsesEveryCommand) {
     std::vector<ScriptCommand> c;
     std::string error;
     ASSERT_TRUE(ParseScript("# a comment line\n"
-                            "120 key down 0x27   # right\n"
+                            "120 key down Right   # right\n"
                             "\n"
                             "150 key up 39\n"
                             "200 mouse move 300 250\n"
@@ -42,7 +42,7 @@ TEST(Script, ErrorsNameTheirLine) {
         const char* text;
         const char* error;
     } cases[] = {
-        {"10 key down 0x27\nx key up 1\n", "2: bad tick"},
+        {"10 key down Right\nx key up 1\n", "2: bad tick"},
         {"10 jump\n", "1: unknown command"},
         {"10 key sideways 1\n", "1: key needs down or up"},
         {"10 key down 0x1FF\n", "1: bad key code"},

@@ -29,8 +29,8 @@ struct FontStyle {
 
 const FontStyle kStyles[3] = {
     {&layout::kFonts[0], Face::Narrow, 18, 24, 1.0f},
-    {&layout::kFonts[1], Face::SansBold, 9, 16, 0.0f},
-    {&layout::kFonts[2], Face::Rounded, 16, 16, 1.0f},
+    {&layout::kFonts[2], Face::SansBold, 9, 16, 0.0f},
+    {&layout::kFonts[1], Face::Rounded, 16, 16, 1.0f},
 };
 
 // The pixel size at which 'H' is inked over capHeight rows.

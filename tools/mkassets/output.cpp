@@ -8,15 +8,8 @@
 #include "gfx/picture.h"
 #include "gfx/png_writer.h"
 #include "shell/paths.h"
-#include "shell/platform.h"
 
 namespace {
-int loaderComplaints = 0;
-int CountingMessageBox(const char* text, const char* caption, MessageButtons) {
-    std::fprintf(stderr, "mkassets: loader says %s: %s\n", caption, text);
-    loaderComplaints++;
-    return AnswerOk;
-}
 
 bool WriteJpeg(const std::string& path, const Canvas& c) {
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -47,14 +40,12 @@ bool WriteJpeg(const std::string& path, const Canvas& c) {
 
 Surface* ReadBack(const std::string& out, const std::string& name, int w, int h, int gamma) {
     SetBaseFolder(out);
-    platform.messageBox = CountingMessageBox;
-    loaderComplaints = 0;
     int previous = getGamma();
     setGamma(gamma);
     Surface* s = nullptr;
-    loadPicture(name, s);
+    const bool read = loadPicture(name, s);
     setGamma(previous);
-    if (loaderComplaints > 0) {
+    if (!read) {
         removeSurface(s);
         return nullptr;
     }

@@ -155,7 +155,7 @@ void DrawHint(Surface* target, int32_t x, int32_t y, int32_t level) {
     // An icon number the sheet does not have keeps its place but draws nothing.
     const bool withIcon = hint.icon.has_value();
     const int32_t icon = hint.icon.value_or(-1);
-    const bool iconDrawn = icon >= 0 && icon < kHintIcons;
+    const bool iconDrawn = icon >= 0 && icon < layout::kPowerUpTypes;
     if (iconDrawn) DrawPowerUpIcon(target, x + 15, y + 15, tickCounter & 31, icon);
     HintLayout layout = LayoutHint(hint.text, hintWidth, withIcon);
     for (const HintGlyph& g : layout.glyphs) drawSmallText(target, std::string_view(&g.c, 1), x + g.x, y + g.y, g.colour);

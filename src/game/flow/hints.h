@@ -10,8 +10,6 @@
 
 struct Surface;
 
-constexpr int kHintIcons = 22;
-
 // The hint box: its position in playfield coordinates, its size, and whether it
 // is sliding away.
 extern int32_t hintX;

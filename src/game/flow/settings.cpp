@@ -47,14 +47,14 @@ ReadResult ReadRecord(uint8_t* record) {
 }
 }  // namespace
 
-int LoadSettings() {
+bool LoadSettings() {
     uint8_t record[kSettingsBytes];
     switch (ReadRecord(record)) {
         case ReadResult::Missing:
-            return 0;
+            return false;
         case ReadResult::WrongSize:
             LogMessage(1, "[WARNING] Settings size mismatch.  Loading defaults.\n");
-            return 0;
+            return false;
         case ReadResult::Read:
             break;
     }
@@ -72,10 +72,10 @@ int LoadSettings() {
     setVolume(0, Get(record, kEffectsVolumeAt));
     setVolume(1, Get(record, kMusicVolumeAt));
     musicVolume = getVolume(1);
-    return 1;
+    return true;
 }
 
-int SaveSettings() {
+bool SaveSettings() {
     uint8_t record[kSettingsBytes];
     for (int d = 0; d < kDifficulties; ++d)
         for (int l = 0; l < levelCount; ++l) Put(record, kProgressAt + 4 * (d * levelCount + l), levelProgress[d][l]);
@@ -84,14 +84,13 @@ int SaveSettings() {
     Put(record, kHintsAt, hintsEnabled);
     Put(record, kMusicVolumeAt, getVolume(1));
     Put(record, kEffectsVolumeAt, getVolume(0));
-    return WriteFileAtomically(PlayerFileForWriting(kSettingsName), record, sizeof record) ? 1 : 0;
+    return WriteFileAtomically(PlayerFileForWriting(kSettingsName), record, sizeof record);
 }
 
 void SetDefaultSettings() {
     for (auto& row : levelProgress)
         for (int32_t& entry : row) entry = 0;
-    const int32_t keys[kKeyBindings] = {0x26, 0x28, 0x25, 0x27, 0x1B};  // the arrow keys and Escape
-    for (int k = 0; k < kKeyBindings; ++k) keyBindings[k] = keys[k];
+    for (int k = 0; k < kKeyBindings; ++k) keyBindings[k] = kDefaultKeyBindings[k];
     difficulty = 1;
     hintsEnabled = 1;
     setVolume(0, 255);

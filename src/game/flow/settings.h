@@ -9,7 +9,7 @@
 constexpr int kSettingsBytes = 1636;
 
 // 1 when the file was read and applied, 0 (state unchanged) otherwise.
-int LoadSettings();
+bool LoadSettings();
 // 1 when the file was written whole, 0 otherwise (the old file stays as it was).
-int SaveSettings();
+bool SaveSettings();
 void SetDefaultSettings();

@@ -1,6 +1,7 @@
 // The rules every input event passes before the screen's own handling.
 #include "game/game_state.h"
 #include "game/input/input_modes.h"
+#include "game/layout.h"
 #include "game/play/level.h"
 #include "gfx/blit.h"
 #include "gfx/screenshot.h"
@@ -9,7 +10,7 @@
 
 namespace {
 // Print Screen writes a screenshot in every screen; its release is ignored.
-constexpr int32_t kScreenshotKey = 0x2C;
+constexpr int32_t kScreenshotKey = VkPrintScreen;
 
 bool EscapeLeadsToMenu(int32_t mode) {
     switch (mode) {
@@ -47,8 +48,8 @@ bool HandleGeneralInput(uint32_t message, uint32_t wParam, int32_t) {
         EscapeToMenu();
         return true;
     }
-    if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > kScreenWidth - 56 &&
-        mouseY > kScreenHeight - 52) {
+    if (message == MsgLeftUp && currentMode == ModeLevelEditor && mouseX > layout::kExitButtonX &&
+        mouseY > layout::kExitButtonY) {
         currentMode = ModeMainMenu;
         return true;
     }

@@ -314,3 +314,9 @@ void UpdateBalls() {
         if (MoveBall(i) == Step::Kept) ++i;
     }
 }
+
+void ResetBalls() {
+    ballCount = 0;
+    nudgeIndex = 0;
+    slowMotionDivisor = 0;
+}

@@ -30,6 +30,8 @@ void SetPaddleBounceVelocity(Ball& b, int32_t offset);
 uint16_t BallColour();
 
 // Appends a ball at a pixel position; false when the table is full.
+// No balls, the nudge back at the first, no slow motion.
+void ResetBalls();
 bool AddBall(int32_t px, int32_t py, int32_t vx, int32_t vy);
 void RemoveBall(int i);
 void NormaliseBallVelocity(int i);

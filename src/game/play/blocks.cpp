@@ -1,5 +1,7 @@
 #include "game/play/blocks.h"
 
+#include <cstring>
+
 #include "game/game_state.h"
 #include "game/play/block_set.h"
 #include "game/play/debris.h"
@@ -105,4 +107,10 @@ void DestroyBlock(int i) {
     if (b.kind == 0) --indestructibleCount;
     RemoveLevelBlock(i);
     if (optSeePowerUps || PowerUpActive(PowerReveal)) ComposePlayfield();
+}
+
+void ResetBlocks() {
+    levelBlockCount = indestructibleCount = 0;
+    blockDescCount = 0;
+    std::memset(blockDescs, 0, sizeof blockDescs);
 }

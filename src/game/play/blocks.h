@@ -10,6 +10,8 @@ constexpr uint16_t kBlockRed = 31 << 11;
 
 // Rebuilds playfieldImage from the scenery and stamps every block into both it
 // and the collision map; adds power-up markers and, in the editor, its extras.
+// No level blocks and no block shapes.
+void ResetBlocks();
 void ComposePlayfield();
 // Bursts block i into debris, scores it, releases its capsule and clears it from
 // the map and the image.

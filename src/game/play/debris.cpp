@@ -128,3 +128,5 @@ void DrawDebris() {
         putPixel(backSurface, (p.x >> 10) + playfieldLeft, (p.y >> 10) + playfieldTop, p.colour);
     }
 }
+
+void ResetDebris() { debrisCount = 0; }

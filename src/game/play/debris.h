@@ -22,6 +22,7 @@ extern int32_t debrisCount;
 constexpr uint16_t kCyan = (0 << 11) | (31 << 6) | 31;
 
 // Always succeeds: a full table first loses a random particle.
+void ResetDebris();
 void AddDebris(int32_t px, int32_t py, int32_t vx, int32_t vy, int kind, uint16_t colour);
 void RemoveDebris(int i);
 void SettleDebris(int i);

@@ -60,3 +60,5 @@ void DrawExplosions() {
         }
     }
 }
+
+void ResetExplosions() { explosionCount = 0; }

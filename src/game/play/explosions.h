@@ -14,6 +14,7 @@ constexpr int kMaxExplosions = 50;
 extern Explosion explosions[kMaxExplosions];
 extern int32_t explosionCount;
 
+void ResetExplosions();
 void AddExplosion(int32_t px, int32_t py, int kind);
 void RemoveExplosion(int i);
 void UpdateExplosions();

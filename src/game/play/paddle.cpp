@@ -176,3 +176,15 @@ void ClampPaddle() {
         paddleFixedY = bottom * 1024;
     }
 }
+
+void ResetPaddle() {
+    paddleX = paddleY = paddleFixedX = paddleFixedY = 0;
+    paddleVelX = paddleVelY = 0;
+    paddleHalfWidth = paddleTargetHalfWidth = 0;
+    paddleZoneHeight = paddleTargetZoneHeight = 0;
+    paddleMaxStep = 5;
+    digAllowTimer = 0;
+    steerUp = steerDown = steerLeft = steerRight = 0;
+    steerHoldRamp = steerByMouse = waitForButtonRelease = 0;
+    paddleHistoryIndex = 0;
+}

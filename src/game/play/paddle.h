@@ -21,6 +21,9 @@ constexpr int kPaddleHistory = 16;
 extern int32_t paddleHistoryX[kPaddleHistory], paddleHistoryY[kPaddleHistory];
 extern int32_t paddleHistoryIndex;
 
+// The paddle and its steering as at program start.
+void ResetPaddle();
+
 // The half width every new game starts with, and the zone height of a difficulty.
 int32_t BasePaddleHalfWidth();
 int32_t BaseZoneHeight();

@@ -159,3 +159,12 @@ int32_t PlayTick(void (*frameStep)()) {
     paddleHistoryIndex = (paddleHistoryIndex + 1) % kPaddleHistory;
     return next;
 }
+
+void ResetPlay() {
+    ResetBalls();
+    ResetDebris();
+    ResetExplosions();
+    ResetBlocks();
+    ResetPowerUps();
+    ResetPaddle();
+}

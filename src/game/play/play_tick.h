@@ -6,6 +6,9 @@
 // Runs one play tick. frameStep, when given, runs the screen's own step (hint
 // box and shake) at its place in the order. Returns the next mode: ModePlay,
 // ModeGameOver or ModeLevelComplete.
+// Every play subsystem as at program start: balls, debris, explosions, blocks,
+// capsules and active power-ups, and the paddle.
+void ResetPlay();
 int32_t PlayTick(void (*frameStep)() = nullptr);
 
 // Sets up the first serve of the level currentLevel: loads it, places paddle and

@@ -3,7 +3,9 @@
 #pragma once
 #include <cstdint>
 
-constexpr int kPowerUpTypes = 22;
+#include "game/layout.h"
+
+using layout::kPowerUpTypes;  // 22, the columns of "power-ups.png"
 enum PowerUpType {
     PowerHoming = 0, PowerSlowMotion = 1, PowerBallFountain = 2, PowerVolcano = 3, PowerSplitter = 4,
     PowerWidePaddle = 5, PowerNarrowPaddle = 6, PowerFastBalls = 7, PowerBlaster = 8, PowerChomper = 9,
