@@ -73,6 +73,12 @@ TEST_F(BallsTest, StraightUpIntoAWallComesStraightBack) {
     EXPECT_EQ(balls[0].x, 102400 + 6 * ((3100 * cosTable[268]) >> 8) - 97);  // and one step of the reflection
 }
 
+TEST_F(BallsTest, AboveTheFieldCountsAsSolidInABounce) {
+    ASSERT_TRUE(AddBall(200, 2, 0, -512));  // an open map: nothing but the edge above
+    BounceBallOffMap(0);
+    EXPECT_EQ(balls[0].vy, 3087);
+}
+
 TEST_F(BallsTest, ACornerSendsTheBallBackOut) {
     PaintMap(0, 0, 330, 10, kWallBlue);
     PaintMap(0, 0, 10, 440, kWallBlue);
@@ -123,6 +129,12 @@ TEST_F(BallsTest, PaddleBounceDependsOnlyOnWhereTheBallMeetsIt) {
     balls[0].x += 512;
     UpdateBalls();
     EXPECT_GT(balls[0].vy, 0);
+    // And so it does seven rows below the paddle line.
+    ballCount = 0;
+    ASSERT_TRUE(AddBall(paddleX, paddleY + 4, 0, 512));
+    UpdateBalls();
+    EXPECT_EQ(PixelY(0), paddleY + 7);
+    EXPECT_GT(balls[0].vy, 0);
 }
 
 TEST_F(BallsTest, TheBallIsLostOnlyWhereGreenReachesTheBottom) {
@@ -146,9 +158,12 @@ TEST_F(BallsTest, LeavingTheFieldUsesTheFixedSignAndTheScreenWidth) {
     ASSERT_TRUE(AddBall(640, 100, 512, 0));  // past 640: removed
     ASSERT_TRUE(AddBall(100, 200, 0, 512));
     const int32_t lastStart = balls[3].x;
+    // Three pixels above the map's foot, heading down: a step of just over 3
+    // pixels puts it on the row below the last one, and it leaves.
+    ASSERT_TRUE(AddBall(150, collisionMap->height - 3, 0, 512));
     UpdateBalls();
     ASSERT_EQ(ballCount, 2);
-    // The last ball took slot 0 and moved once, in its own turn.
+    // The last balls took slot 0 and each moved once, in its own turn.
     EXPECT_EQ(balls[0].prevX, lastStart);
     EXPECT_EQ(PixelX(1), 603);
 }
@@ -179,11 +194,20 @@ TEST_F(BallsTest, TheTableStopsAtItsCap) {
 
 TEST_F(BallsTest, UnstickMovesABallOutOfAWall) {
     PaintMap(0, 0, 330, 10, kWallBlue);
-    ASSERT_TRUE(AddBall(100, 11, 0, 512));
+    PaintMap(0, 0, 10, 440, kWallBlue);
+    ASSERT_TRUE(AddBall(12, 11, 0, 512));  // in the top left corner
     UnstickBall(0);
-    const int by = PixelY(0);
-    EXPECT_GE(by, 13);  // all eight probes free: the top one at by - 3 >= 10
+    // All eight probes free: the top one at by - 3 >= 10, the left one at bx - 3 >= 10.
+    EXPECT_GE(PixelY(0), 13);
+    EXPECT_GE(PixelX(0), 13);
+    EXPECT_EQ(balls[0].prevX, balls[0].x);
     EXPECT_EQ(balls[0].prevY, balls[0].y);
+    // Buried 6 rows deep: only the late attempts, 7 or 8 pixels out, reach free space.
+    PaintMap(0, 0, 330, 20, kWallBlue);
+    ballCount = 0;
+    ASSERT_TRUE(AddBall(100, 16, 0, 512));
+    UnstickBall(0);
+    EXPECT_GE(PixelY(0), 23);
 }
 
 namespace {
@@ -256,4 +280,19 @@ TEST_F(BallsTest, ABlockBrokenByOneBallNoLongerPullsTheNextOne) {
     ASSERT_EQ(levelBlockCount, 10);
     ASSERT_EQ(balls[1].x, second.x + second.vx);
     ExpectHomingPull(1, second.vx, second.vy, 3);
+}
+
+TEST_F(BallsTest, TheFireballGoesThroughBreakableBlocksAndBouncesOffSteel) {
+    const int steel = AddShape(0, 0, 30, 10), brick = AddShape(0, 20, 30, 10);
+    PlaceBlock(90, 40, steel);
+    PlaceBlock(200, 40, brick);
+    powerUpCount[PowerFireball] = 1;
+    ASSERT_TRUE(AddBall(105, 62, 0, -512));  // under the steel
+    ASSERT_TRUE(AddBall(215, 62, 0, -512));  // under the brick
+    for (int t = 0; t < 8; ++t) UpdateBalls();
+    ASSERT_EQ(levelBlockCount, 1);
+    EXPECT_EQ(levelBlocks[0].kind, steel);
+    EXPECT_GT(balls[0].vy, 0) << "turned back by the steel";
+    EXPECT_LT(balls[1].vy, 0) << "on through the brick's place";
+    EXPECT_LT(PixelY(1), 40);
 }

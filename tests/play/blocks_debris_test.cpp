@@ -171,3 +171,14 @@ TEST_F(BlocksTest, ExplosionsAgeOutAndTheTableHoldsFifty) {
     UpdateExplosions();
     EXPECT_EQ(explosionCount, 0);
 }
+
+TEST_F(BlocksTest, TheEditorPaletteWrapsFiftyPixelsFromTheRightEdge) {
+    currentMode = ModeLevelEditor;
+    AddShape(0, 0, 20, 10);
+    AddShape(0, 20, 40, 10);
+    AddShape(0, 40, 220, 10);  // from x 64 it would end at 64 + 220 + 2 = 286, past 330 - 50
+    ComposePlayfield();
+    EXPECT_EQ(getPixel(playfieldImage, 1, 421), kShapeColour) << "the first row at the bottom";
+    EXPECT_EQ(getPixel(playfieldImage, 1, 398), kShapeColour) << "the wide shape starts a row 30 higher";
+    EXPECT_EQ(getPixel(playfieldImage, 101, 421), 0);
+}

@@ -19,6 +19,7 @@
 #include "gfx/png_writer.h"
 #include "play/play_fixture.h"
 #include "app/events.h"
+#include "shell/input.h"
 #include "shell/paths.h"
 #include "test_support.h"
 
@@ -106,6 +107,9 @@ TEST_F(PlayTickTest, OnlyIndestructibleBlocksLeftCashesInTheBalls) {
         const int32_t before = score;
         result = Tick();
         if (score != before) gains.push_back(score - before);
+        if (t == 0) {
+            EXPECT_EQ(serveTimer, -14) << "the cash-in takes 2 off the timer besides the tick's 2";
+        }
     }
     EXPECT_EQ(gains, (std::vector<int32_t>{33, 50, 100}));
     EXPECT_EQ(result, ModeLevelComplete);
@@ -171,6 +175,55 @@ TEST_F(PlayTickTest, KeysSteerWithARampAndTheStepLimit) {
     steerRight = 0;
     Tick();
     EXPECT_EQ(steerHoldRamp, 0);
+    PaintMap(0, 439, 330, 1, 0);  // no pit row to stop the paddle first
+    steerDown = 1;
+    for (int t = 0; t < 60; ++t) Tick();
+    EXPECT_EQ(paddleY, 440 - 8);  // the bottom limit
+    // A step of four rows from two above the limit stops on it.
+    steerDown = 0;
+    steerByMouse = 1;
+    paddleY = 440 - 8 - 2;
+    paddleFixedY = paddleY << 10;
+    mouseX = paddleX + 20;
+    mouseY = paddleY + 4 + 20;
+    Tick();
+    EXPECT_EQ(paddleY, 440 - 8);
+}
+
+TEST_F(PlayTickTest, ThePaddleDigsUpIntoSandThatTouchesOnlyItsUpperRow) {
+    PaintMap(10, 340, 310, 40, kSandGreen);  // rows 340..379
+    paddleY = 377;                           // collision rows 380 and 381: free
+    paddleFixedY = 377 << 10;
+    serveTimer = 100;
+    steerByMouse = 1;  // a pointer one row up: steps of a single row
+    mouseX = 165 + 20;
+    mouseY = 376 + 20;
+    for (int t = 0; t < 60; ++t) Tick();
+    EXPECT_EQ(paddleY, 376);
+}
+
+TEST_F(PlayTickTest, MeetingTheZoneTopStopsThePaddlesVerticalSpeed) {
+    serveTimer = 100;
+    const int32_t top = ZoneTop();
+    // Left above the zone top (as when the zone shrinks): put back on it, with
+    // no vertical speed left.
+    paddleY = top - 2;
+    paddleFixedY = paddleY << 10;
+    paddleVelY = -2000;
+    waitForButtonRelease = 1;  // and not steered this tick
+    Tick();
+    waitForButtonRelease = 0;
+    EXPECT_EQ(paddleY, ZoneTop());  // the zone may have eased by a row
+    EXPECT_EQ(paddleVelY, 0);
+    // Steering down from above the zone top: put back on it first, then moved.
+    steerByMouse = 1;
+    mouseX = 165 + 20;
+    paddleY = top - 3;
+    paddleFixedY = paddleY << 10;
+    mouseY = 20 + 430;
+    Tick();
+    EXPECT_GT(paddleY, ZoneTop());
+    EXPECT_EQ(paddleVelY, 0);
 }
 
 TEST_F(PlayTickTest, ThePaddleDigsSandAndDebrisButNotWalls) {

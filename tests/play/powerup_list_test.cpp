@@ -41,7 +41,7 @@ TEST_F(PowerUpListTest, TheCapsuleTableHoldsFortyAndIgnoresUnknownTypes) {
 TEST_F(PowerUpListTest, ACapsuleFallsWithGravityAndIsCaughtOrLost) {
     paddleX = 100;
     paddleY = 200;
-    DropPowerUp(120, 100, PowerWidePaddle);  // inside the paddle's reach: 20 < 20 + 8
+    DropPowerUp(125, 100, PowerWidePaddle);  // inside the paddle's reach: 25 < 18 + 8
     DropPowerUp(200, 100, PowerHoming);      // beside it: falls past
     UpdateFallingPowerUps();
     EXPECT_EQ(fallingPowerUps[0].y, (100 << 10) + 500);
@@ -64,6 +64,10 @@ TEST_F(PowerUpListTest, ACapsuleFallsWithGravityAndIsCaughtOrLost) {
     }
     EXPECT_EQ(fallingPowerUpCount, 0);
     EXPECT_EQ(powerUpCount[PowerHoming], 0);
+    // Caught as low as 15 rows under the paddle line.
+    DropPowerUp(100, 215, PowerFireball);
+    UpdateFallingPowerUps();
+    EXPECT_EQ(powerUpCount[PowerFireball], 1);
 }
 
 TEST_F(PowerUpListTest, CapsulesFallSlowerInSlowMotion) {
