@@ -60,3 +60,17 @@ int RunGameBinary(const std::string& arguments, std::string* err) {
 }
 
 std::string ModeLine(int32_t mode) { return "mode " + std::to_string(mode) + "\n"; }
+
+std::string GameFolder(const TempDir& dir, const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path base = fs::path(dir.path) / name, build = ZAPBRIK_BUILD_DIR;
+    fs::create_directories(base / "Data");
+    for (const auto& entry : fs::directory_iterator(build / "Data")) {
+        const std::string file = entry.path().filename().string();
+        if (file == "settings.dat" || file == "resume.dat" || file.rfind("Zapbrik", 0) == 0) continue;
+        fs::create_symlink(entry.path(), base / "Data" / file);
+    }
+    fs::create_directory_symlink(build / "Sound", base / "Sound");
+    if (fs::exists(build / "locale")) fs::create_directory_symlink(build / "locale", base / "locale");
+    return base.string();
+}

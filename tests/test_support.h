@@ -17,6 +17,9 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 void WriteText(const std::string& path, const std::string& text);
 std::vector<uint8_t> ReadFile(const std::string& path);
 std::string ReadText(const std::string& path);
+// A game folder of its own under dir: the build's shipped Data/ (without any
+// player's settings, scores or kept game), Sound/ and catalogues, linked.
+std::string GameFolder(const TempDir& dir, const std::string& name);
 // The state dump's line for a mode, "mode N\n".
 std::string ModeLine(int32_t mode);
 

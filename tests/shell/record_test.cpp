@@ -14,14 +14,6 @@ namespace fs = std::filesystem;
 
 // A base folder of its own for one run: links to the generated files, so that
 // the settings a run saves cannot reach the next run.
-std::string GameFolder(const TempDir& dir, const std::string& name) {
-    const fs::path base = fs::path(dir.path) / name;
-    fs::create_directories(base / "Data");
-    for (const auto& entry : fs::directory_iterator(fs::path(ZAPBRIK_BUILD_DIR) / "Data"))
-        fs::create_symlink(entry.path(), base / "Data" / entry.path().filename());
-    fs::create_directory_symlink(fs::path(ZAPBRIK_BUILD_DIR) / "Sound", base / "Sound");
-    return base.string();
-}
 
 // Past the splashes, a right click on the menu, a new game on the first level,
 // then steering by keys (with Shift held) and by the pointer, and the window's
